@@ -1,0 +1,55 @@
+// NumberTriangle: the state of one game and the rule that judges each digit the player enters.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace sumdrop {
+
+class Stopwatch;
+class UiPort;
+
+// Cells are numbered row by row from the top, left to right: row r (0..7) holds 8 - r cells.
+inline constexpr int CellCount = 36;
+inline constexpr int TopRowLength = 8;
+inline constexpr int BottomCell = CellCount - 1;
+
+inline constexpr char StartFirstMessage[] = "スタートボタンを押してください";
+inline constexpr char WrongDigitMessage[] = "間違いです";
+
+class NumberTriangle {
+public:
+    NumberTriangle(UiPort &port, const Stopwatch &clock) : ui(port), stopwatch(clock) {}
+
+    // Load-time state; the window calls it once, together with Stopwatch::Reset.
+    void Initialise();
+    // Starts the clock and draws the top row. Once per load: a second call is refused.
+    void StartGame();
+    // 0 <= digit <= 9; any other value is ignored.
+    void EnterDigit(int digit);
+    // Judges the last pressed digit against the cell to fill.
+    void JudgeDigit();
+
+    // 0 <= cell < 36; 0 for a cell not yet filled in this game.
+    [[nodiscard]] std::int32_t Cell(int cell) const;
+    [[nodiscard]] std::int32_t NextCell() const { return nextCell; }
+    [[nodiscard]] std::int32_t ParentSpan() const { return parentSpan; }
+    [[nodiscard]] std::int32_t RowPos() const { return rowPos; }
+    [[nodiscard]] std::int32_t PressedDigit() const { return pressedDigit; }
+    [[nodiscard]] std::int32_t OnesDigit() const { return onesDigit; }
+
+private:
+    [[nodiscard]] bool GameInProgress() const;
+
+    UiPort &ui;
+    const Stopwatch &stopwatch;
+
+    std::array<std::int32_t, CellCount> cells{};
+    std::int32_t nextCell = 0;   // the cell the next accepted digit fills
+    std::int32_t parentSpan = 8; // from the target back to its left parent: the length of the row above
+    std::int32_t rowPos = 1;     // 1-based position of the target in its row
+    std::int32_t pressedDigit = 0;
+    std::int32_t onesDigit = 0; // the digit the last judgement expected
+};
+
+} // namespace sumdrop
