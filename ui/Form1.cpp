@@ -1,0 +1,323 @@
+// Form1: the controls sit at fixed positions from the window design; nothing here knows the
+// rule of the game, which lives in NumberTriangle.
+#include "Form1.h"
+
+#include "Form2.h"
+#include "Metrics.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+
+namespace sumdrop {
+
+namespace {
+
+QPointer<Form1> loadedMainWindow;
+
+void Paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                  const QFont &font, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    Paint(label, QPalette::Window, Qt::white);
+    Paint(label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+} // namespace
+
+Form1 *Form1::ShowMainWindow()
+{
+    if (loadedMainWindow.isNull()) {
+        loadedMainWindow = new Form1;
+    }
+    loadedMainWindow->show();
+    loadedMainWindow->raise();
+    loadedMainWindow->activateWindow();
+    return loadedMainWindow;
+}
+
+Form1 *Form1::Loaded()
+{
+    return loadedMainWindow;
+}
+
+Form1::Form1()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(metrics::Pixels(8970), metrics::Pixels(10080));
+    setAutoFillBackground(true);
+    Paint(this, QPalette::Window, Qt::white);
+    BuildControls();
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    // A timer event must not reach the engine while the window is being taken apart.
+    Timer1->stop();
+}
+
+void Form1::BuildControls()
+{
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("サムドロップ"), metrics::Rect(2040, 120, 4575, 855),
+                       metrics::Font(36, false), Qt::AlignHCenter);
+
+    int cell = 0;
+    for (int row = 0; row < TopRowLength; ++row) {
+        for (int k = 0; k < TopRowLength - row; ++k, ++cell) {
+            QLabel *box = MakeLabel(this, QStringLiteral("Label3_%1").arg(cell), QString(),
+                                    metrics::Rect(840 + 480 * row + 960 * k, 1440 + 720 * row, 495, 495),
+                                    metrics::Font(24, true), Qt::AlignHCenter);
+            box->setFrameStyle(QFrame::Box | QFrame::Plain);
+            box->setLineWidth(1);
+            Label3.at(cell) = box;
+        }
+    }
+
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
+                       metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
+
+    struct ButtonDesign {
+        QPushButton *Form1::*control;
+        const char *name;
+        QString caption;
+        QRect geometry;
+        QFont font;
+        int tabIndex;
+        void (Form1::*handler)();
+    };
+    const QFont pad = metrics::Font(14.25, true);
+    const std::array<ButtonDesign, 13> designs{{
+        {&Form1::Command1, "Command1", QStringLiteral("スタート"), metrics::Rect(5400, 9240, 3015, 615),
+         metrics::Font(27.75, false), 11, &Form1::Command1_Click},
+        {&Form1::Command2, "Command2", QStringLiteral("終了"), metrics::Rect(7200, 8640, 1215, 495),
+         metrics::Font(18, false), 0, &Form1::Command2_Click},
+        {&Form1::Command3, "Command3", QStringLiteral("0"), metrics::Rect(480, 7920, 495, 495), pad, 40,
+         &Form1::Command3_Click},
+        {&Form1::Command4, "Command4", QStringLiteral("1"), metrics::Rect(1200, 7920, 495, 495), pad, 46,
+         &Form1::Command4_Click},
+        {&Form1::Command5, "Command5", QStringLiteral("2"), metrics::Rect(1920, 7920, 495, 495), pad, 47,
+         &Form1::Command5_Click},
+        {&Form1::Command6, "Command6", QStringLiteral("3"), metrics::Rect(2640, 7920, 495, 495), pad, 48,
+         &Form1::Command6_Click},
+        {&Form1::Command7, "Command7", QStringLiteral("4"), metrics::Rect(3360, 7920, 495, 495), pad, 49,
+         &Form1::Command7_Click},
+        {&Form1::Command8, "Command8", QStringLiteral("5"), metrics::Rect(480, 8760, 495, 495), pad, 45,
+         &Form1::Command8_Click},
+        {&Form1::Command9, "Command9", QStringLiteral("6"), metrics::Rect(1200, 8760, 495, 495), pad, 41,
+         &Form1::Command9_Click},
+        {&Form1::Command10, "Command10", QStringLiteral("7"), metrics::Rect(1920, 8760, 495, 495), pad, 42,
+         &Form1::Command10_Click},
+        {&Form1::Command11, "Command11", QStringLiteral("8"), metrics::Rect(2640, 8760, 495, 495), pad, 43,
+         &Form1::Command11_Click},
+        {&Form1::Command12, "Command12", QStringLiteral("9"), metrics::Rect(3360, 8760, 495, 495), pad, 44,
+         &Form1::Command12_Click},
+        {&Form1::Command13, "Command13", QStringLiteral("ヘルプ"), metrics::Rect(5400, 8640, 1575, 495), pad, 50,
+         &Form1::Command13_Click},
+    }};
+
+    std::array<const ButtonDesign *, designs.size()> tabOrder{};
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const ButtonDesign &design = designs.at(i);
+        auto *button = new QPushButton(design.caption, this);
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setGeometry(design.geometry);
+        button->setFont(design.font);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, design.handler);
+        this->*design.control = button;
+        tabOrder.at(i) = &design;
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const ButtonDesign *a, const ButtonDesign *b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(this->*tabOrder.at(i - 1)->control, this->*tabOrder.at(i)->control);
+    }
+    Command2->setVisible(false);
+    Command1->setFocus(Qt::OtherFocusReason);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(99);
+    // The stopwatch counts events, so they must not be bunched up to save wake-ups.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::Form_Load()
+{
+    stopwatch.Reset();
+    triangle.Initialise();
+    generator.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+void Form1::RestartRandomSequence(std::uint64_t start)
+{
+    generator.seed(start);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The engine is waiting inside a message box; the window must outlive it.
+    if (openMessageBoxes > 0) {
+        event->ignore();
+        return;
+    }
+    Timer1->stop();
+    event->accept();
+}
+
+void Form1::Command1_Click()
+{
+    triangle.StartGame();
+}
+
+void Form1::Command2_Click()
+{
+    Timer1->stop();
+    QCoreApplication::exit(0);
+}
+
+void Form1::Command3_Click()
+{
+    triangle.EnterDigit(0);
+}
+
+void Form1::Command4_Click()
+{
+    triangle.EnterDigit(1);
+}
+
+void Form1::Command5_Click()
+{
+    triangle.EnterDigit(2);
+}
+
+void Form1::Command6_Click()
+{
+    triangle.EnterDigit(3);
+}
+
+void Form1::Command7_Click()
+{
+    triangle.EnterDigit(4);
+}
+
+void Form1::Command8_Click()
+{
+    triangle.EnterDigit(5);
+}
+
+void Form1::Command9_Click()
+{
+    triangle.EnterDigit(6);
+}
+
+void Form1::Command10_Click()
+{
+    triangle.EnterDigit(7);
+}
+
+void Form1::Command11_Click()
+{
+    triangle.EnterDigit(8);
+}
+
+void Form1::Command12_Click()
+{
+    triangle.EnterDigit(9);
+}
+
+void Form1::Command13_Click()
+{
+    Form2::ShowHelpWindow();
+}
+
+void Form1::Timer1_Timer()
+{
+    stopwatch.Tick();
+}
+
+void Form1::SetCellText(int cell, const std::string &text)
+{
+    Label3.at(cell)->setText(QString::fromStdString(text));
+}
+
+void Form1::SetCellShade(int cell, Colour colour)
+{
+    Paint(Label3.at(cell), QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+}
+
+void Form1::SetTimeText(const std::string &text)
+{
+    Label2->setText(QString::fromStdString(text));
+}
+
+void Form1::SetStartVisible(bool visible)
+{
+    Command1->setVisible(visible);
+}
+
+void Form1::SetQuitVisible(bool visible)
+{
+    Command2->setVisible(visible);
+}
+
+void Form1::SetTimerEnabled(bool enabled)
+{
+    if (enabled) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+
+bool Form1::IsTimerEnabled() const
+{
+    return Timer1->isActive();
+}
+
+void Form1::ShowMessage(const std::string &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sumdrop"), QString::fromStdString(text), QMessageBox::Ok,
+                    this);
+    box.setObjectName(QStringLiteral("message"));
+    box.setWindowModality(Qt::ApplicationModal);
+    // With its one button as the escape button too, OK, Enter, Esc and the close box all agree.
+    box.setEscapeButton(QMessageBox::Ok);
+    ++openMessageBoxes;
+    box.exec();
+    --openMessageBoxes;
+}
+
+double Form1::NextRandom()
+{
+    // The top 53 bits make a double in [0, 1) that can never round up to 1.
+    constexpr double unit = 1.0 / static_cast<double>(std::uint64_t{1} << 53U);
+    return static_cast<double>(generator() >> 11U) * unit;
+}
+
+} // namespace sumdrop

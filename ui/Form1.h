@@ -1,0 +1,96 @@
+// Form1: the main window. It lays out the triangle, the digit pad and the buttons, carries out
+// the engine's UiPort on them, and turns each control event into one engine operation.
+#pragma once
+
+#include "NumberTriangle.h"
+#include "Stopwatch.h"
+#include "UiPort.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <random>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace sumdrop {
+
+class Form1 : public QWidget, public UiPort {
+    Q_OBJECT
+
+public:
+    // Loads a fresh main window if none is loaded, then shows it and brings it to the front.
+    static Form1 *ShowMainWindow();
+    // The loaded main window, or nullptr once it has been closed.
+    static Form1 *Loaded();
+
+    Form1();
+    ~Form1() override;
+    Form1(const Form1 &) = delete;
+    Form1 &operator=(const Form1 &) = delete;
+    Form1(Form1 &&) = delete;
+    Form1 &operator=(Form1 &&) = delete;
+
+    void SetCellText(int cell, const std::string &text) override;
+    void SetCellShade(int cell, Colour colour) override;
+    void SetTimeText(const std::string &text) override;
+    void SetStartVisible(bool visible) override;
+    void SetQuitVisible(bool visible) override;
+    void SetTimerEnabled(bool enabled) override;
+    [[nodiscard]] bool IsTimerEnabled() const override;
+    void ShowMessage(const std::string &text) override;
+    double NextRandom() override;
+
+    // Replaces the clock-based start of the random sequence, so that a test can replay a game.
+    void RestartRandomSequence(std::uint64_t start);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Timer1_Timer();
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<QLabel *, CellCount> Label3{};
+    QPushButton *Command1 = nullptr;  // Start
+    QPushButton *Command2 = nullptr;  // Quit
+    QPushButton *Command3 = nullptr;  // digits 0..9 are Command3..Command12
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command7 = nullptr;
+    QPushButton *Command8 = nullptr;
+    QPushButton *Command9 = nullptr;
+    QPushButton *Command10 = nullptr;
+    QPushButton *Command11 = nullptr;
+    QPushButton *Command12 = nullptr;
+    QPushButton *Command13 = nullptr; // Help
+    QTimer *Timer1 = nullptr;
+
+    Stopwatch stopwatch{*this};
+    NumberTriangle triangle{*this, stopwatch};
+    std::mt19937_64 generator;
+    int openMessageBoxes = 0;
+};
+
+} // namespace sumdrop

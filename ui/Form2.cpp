@@ -1,0 +1,88 @@
+// Form2: holds no game state; its OK button only brings the main window back.
+#include "Form2.h"
+
+#include "Form1.h"
+#include "Metrics.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+
+namespace sumdrop {
+
+namespace {
+
+QPointer<Form2> loadedHelpWindow;
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+Form2 *Form2::ShowHelpWindow()
+{
+    if (loadedHelpWindow.isNull()) {
+        loadedHelpWindow = new Form2;
+    }
+    loadedHelpWindow->show();
+    loadedHelpWindow->raise();
+    loadedHelpWindow->activateWindow();
+    return loadedHelpWindow;
+}
+
+Form2 *Form2::Loaded()
+{
+    return loadedHelpWindow;
+}
+
+Form2::Form2()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(metrics::Pixels(7560), metrics::Pixels(6645));
+    // The title-bar text colour of the classic scheme; Qt has no such role, and it is white.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), metrics::Rect(600, 240, 6495, 495));
+    Label1->setText(QStringLiteral("ゲーム説明"));
+    Label1->setFont(metrics::Font(14.25, true));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // The picture's top and bottom rows are white, so it may overlap the labels around it.
+    Image1 = MakeLabel(this, QStringLiteral("Image1"), metrics::Rect(1080, 600, 5745, 4515));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/rule.png")));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), metrics::Rect(480, 5040, 6735, 855));
+    Label2->setText(QStringLiteral("上にある２つの数字を足して１の位の数字をボタンで入力する。"));
+    Label2->setFont(metrics::Font(18, false));
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setWordWrap(true);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(metrics::Rect(3000, 6000, 1455, 495));
+    Command1->setFont(metrics::Font(18, false));
+    Command1->setFocusPolicy(Qt::StrongFocus);
+    Command1->setAutoDefault(false);
+    Command1->setFocus(Qt::OtherFocusReason);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+void Form2::Command1_Click()
+{
+    Form1::ShowMainWindow();
+}
+
+} // namespace sumdrop

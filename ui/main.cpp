@@ -1,0 +1,15 @@
+// Sumdrop: starts the application with its main window.
+#include "Application.h"
+#include "Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    sumdrop::ConfigureApplication(app);
+    sumdrop::Form1::ShowMainWindow();
+    const int status = QApplication::exec();
+    sumdrop::UnloadAllWindows();
+    return status;
+}
