@@ -81,8 +81,8 @@ Form1::~Form1()
 
 void Form1::BuildControls()
 {
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("サムドロップ"), metrics::Rect(2040, 120, 4575, 855),
-                       metrics::Font(36, false), Qt::AlignHCenter);
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("サムドロップ"),
+                       metrics::Rect(2040, 120, 4575, 855), metrics::Font(36, false), Qt::AlignHCenter);
 
     int cell = 0;
     for (int row = 0; row < TopRowLength; ++row) {

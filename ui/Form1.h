@@ -72,9 +72,9 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     std::array<QLabel *, CellCount> Label3{};
-    QPushButton *Command1 = nullptr;  // Start
-    QPushButton *Command2 = nullptr;  // Quit
-    QPushButton *Command3 = nullptr;  // digits 0..9 are Command3..Command12
+    QPushButton *Command1 = nullptr; // Start
+    QPushButton *Command2 = nullptr; // Quit
+    QPushButton *Command3 = nullptr; // digits 0..9 are Command3..Command12
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
     QPushButton *Command6 = nullptr;

@@ -63,9 +63,9 @@ TEST_F(NumberTriangleTest, DigitsBeforeStartAskForStartAndChangeNothing)
 TEST_F(NumberTriangleTest, StartRunsTheClockThenSwapsButtonsThenDrawsTheTopRowThenShadesCell8)
 {
     Start(WorkedTopRow);
-    const std::vector<std::string> expected{
-        "timer on", "start hidden", "quit shown", "text 0 4", "text 1 8", "text 2 1", "text 3 7",
-        "text 4 0", "text 5 5",     "text 6 3",   "text 7 6", "shade 8"};
+    const std::vector<std::string> expected{"timer on", "start hidden", "quit shown", "text 0 4",
+                                            "text 1 8", "text 2 1",     "text 3 7",   "text 4 0",
+                                            "text 5 5", "text 6 3",     "text 7 6",   "shade 8"};
     EXPECT_EQ(port.log, expected);
     EXPECT_EQ(triangle.NextCell(), 8);
     EXPECT_EQ(triangle.ParentSpan(), 8);

@@ -1,6 +1,6 @@
 // Stopwatch: roll-overs of the counters and the exact texts the player reads.
-#include "RecordingPort.h"
 #include "Stopwatch.h"
+#include "RecordingPort.h"
 
 #include <gtest/gtest.h>
 
