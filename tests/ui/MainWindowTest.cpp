@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Form1.h"
 #include "MessageBoxAnswerer.h"
+#include "Player.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -17,37 +18,13 @@
 
 using sumdrop::Form1;
 using sumdrop::testing::MessageBoxAnswerer;
+using sumdrop::testing::Player;
 
 namespace {
 
 const QString StartFirst = QStringLiteral("スタートボタンを押してください");
 const QString Wrong = QStringLiteral("間違いです");
 const QString LoadCaption = QStringLiteral("\u3000  分\u3000秒\u3000");
-
-// Row and position of a cell, counted the plain way: row r holds 8 - r cells.
-struct Place {
-    int row;
-    int position;
-};
-
-Place PlaceOf(int cell)
-{
-    int row = 0;
-    while (cell >= 8 - row) {
-        cell -= 8 - row;
-        ++row;
-    }
-    return {row, cell};
-}
-
-int CellAt(Place place)
-{
-    int cell = 0;
-    for (int row = 0; row < place.row; ++row) {
-        cell += 8 - row;
-    }
-    return cell + place.position;
-}
 
 } // namespace
 
@@ -56,35 +33,26 @@ class MainWindowTest : public QObject {
 
 private:
     Form1 *window = nullptr;
+    Player player{nullptr};
 
-    template <typename T> T *Find(const QString &name) const
-    {
-        auto *widget = window->findChild<T *>(name);
-        if (widget == nullptr) {
-            qFatal("no control named %s", qPrintable(name));
-        }
-        return widget;
-    }
-    QLabel *Cell(int cell) const { return Find<QLabel>(QStringLiteral("Label3_%1").arg(cell)); }
-    QPushButton *DigitButton(int digit) const { return Find<QPushButton>(QStringLiteral("Command%1").arg(digit + 3)); }
-    QLabel *TimeLabel() const { return Find<QLabel>(QStringLiteral("Label2")); }
-
-    // The digit that belongs in a cell, from the two digits shown above it.
-    int ExpectedDigit(int cell) const
-    {
-        const Place place = PlaceOf(cell);
-        const int left = CellAt({place.row - 1, place.position});
-        return (Cell(left)->text().toInt() + Cell(left + 1)->text().toInt()) % 10;
-    }
-
-    void Click(QPushButton *button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    template <typename T> T *Find(const QString &name) const { return player.Find<T>(name); }
+    QLabel *Cell(int cell) const { return player.Cell(cell); }
+    QPushButton *DigitButton(int digit) const { return player.DigitButton(digit); }
+    QLabel *TimeLabel() const { return player.TimeLabel(); }
+    int ExpectedDigit(int cell) const { return player.ExpectedDigit(cell); }
+    static void Click(QPushButton *button) { Player::Click(button); }
 
 private slots:
-    void initTestCase() { sumdrop::ConfigureFonts(); }
+    void initTestCase()
+    {
+        sumdrop::testing::QuietOffscreenNotes();
+        sumdrop::ConfigureFonts();
+    }
 
     void init()
     {
         window = Form1::ShowMainWindow();
+        player = Player(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 
@@ -137,9 +105,10 @@ private slots:
         QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
         // Every lower cell sits centred under the gap between its two parents.
         for (int cell = 8; cell < 36; ++cell) {
-            const Place place = PlaceOf(cell);
-            const QRect left = Cell(CellAt({place.row - 1, place.position}))->geometry();
-            const QRect right = Cell(CellAt({place.row - 1, place.position + 1}))->geometry();
+            const int row = Player::RowOf(cell);
+            const int leftParent = Player::FirstCellOfRow(row - 1) + cell - Player::FirstCellOfRow(row);
+            const QRect left = Cell(leftParent)->geometry();
+            const QRect right = Cell(leftParent + 1)->geometry();
             const QRect box = Cell(cell)->geometry();
             QCOMPARE(box.size(), QSize(33, 33));
             QCOMPARE(box.center().x() * 2, left.center().x() + right.center().x());

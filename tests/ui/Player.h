@@ -1,0 +1,93 @@
+// Player: reaches the main window's controls by name and works out the digit each box needs
+// from the digits shown above it, as a player would.
+#pragma once
+
+#include "Form1.h"
+#include "MessageBoxAnswerer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace sumdrop::testing {
+
+// Drops the offscreen platform's notes about window-manager features it does not have.
+inline void QuietOffscreenNotes()
+{
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (!message.startsWith(QStringLiteral("This plugin does not support"))) {
+                previous(type, context, message);
+            }
+        });
+}
+
+class Player {
+public:
+    explicit Player(QWidget *shown) : window(shown) {}
+
+    template <typename T> [[nodiscard]] T *Find(const QString &name) const
+    {
+        auto *widget = window->findChild<T *>(name);
+        if (widget == nullptr) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return widget;
+    }
+    [[nodiscard]] QPushButton *Button(const QString &name) const { return Find<QPushButton>(name); }
+    [[nodiscard]] QLabel *Cell(int cell) const { return Find<QLabel>(QStringLiteral("Label3_%1").arg(cell)); }
+    [[nodiscard]] QPushButton *DigitButton(int digit) const
+    {
+        return Button(QStringLiteral("Command%1").arg(digit + 3));
+    }
+    [[nodiscard]] QLabel *TimeLabel() const { return Find<QLabel>(QStringLiteral("Label2")); }
+
+    // Row r of the triangle holds 8 - r boxes, counted from the top.
+    static int RowOf(int cell)
+    {
+        int row = 0;
+        for (int length = 8; cell >= length; --length) {
+            cell -= length;
+            ++row;
+        }
+        return row;
+    }
+    static int FirstCellOfRow(int row)
+    {
+        int cell = 0;
+        for (int r = 0; r < row; ++r) {
+            cell += 8 - r;
+        }
+        return cell;
+    }
+
+    // The digit that belongs in a box: the ones digit of the two digits shown above it.
+    [[nodiscard]] int ExpectedDigit(int cell) const
+    {
+        const int row = RowOf(cell);
+        const int left = FirstCellOfRow(row - 1) + (cell - FirstCellOfRow(row));
+        return (Cell(left)->text().toInt() + Cell(left + 1)->text().toInt()) % 10;
+    }
+
+    static void Click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Starts a game and fills every box right; returns the text of the box the end showed.
+    QString PlayWholeGame(MessageBoxAnswerer &answerer) const
+    {
+        Click(Button(QStringLiteral("Command1")));
+        // Let the clock show a time before the game can end.
+        const QString loadCaption = TimeLabel()->text();
+        if (!QTest::qWaitFor([&] { return TimeLabel()->text() != loadCaption; }, 2000)) {
+            return QStringLiteral("the clock never started");
+        }
+        for (int cell = 8; cell < 36; ++cell) {
+            Click(DigitButton(ExpectedDigit(cell)));
+        }
+        return answerer.texts.isEmpty() ? QString() : answerer.texts.takeLast();
+    }
+
+private:
+    QWidget *window;
+};
+
+} // namespace sumdrop::testing
