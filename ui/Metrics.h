@@ -25,7 +25,7 @@ constexpr QRect Rect(int left, int top, int width, int height)
 // dpi the display reports.
 constexpr int FontPixels(double points)
 {
-    return static_cast<int>(points * 96.0 / 72.0 + 0.5);
+    return qRound(points * 96.0 / 72.0);
 }
 
 // The face every control asks for; Sumdrop::ConfigureFonts maps it to an installed Gothic.

@@ -16,34 +16,34 @@ public:
     void SetCellText(int cell, const std::string &text) override
     {
         cellText.at(cell) = text;
-        log.push_back("text " + std::to_string(cell) + " " + text);
+        log.emplace_back("text " + std::to_string(cell) + " " + text);
     }
     void SetCellShade(int cell, Colour colour) override
     {
         cellShade.at(cell) = colour;
-        log.push_back("shade " + std::to_string(cell));
+        log.emplace_back("shade " + std::to_string(cell));
     }
     void SetTimeText(const std::string &text) override { timeText = text; }
     void SetStartVisible(bool visible) override
     {
         startVisible = visible;
-        log.push_back(visible ? "start shown" : "start hidden");
+        log.emplace_back(visible ? "start shown" : "start hidden");
     }
     void SetQuitVisible(bool visible) override
     {
         quitVisible = visible;
-        log.push_back(visible ? "quit shown" : "quit hidden");
+        log.emplace_back(visible ? "quit shown" : "quit hidden");
     }
     void SetTimerEnabled(bool enabled) override
     {
         timerEnabled = enabled;
-        log.push_back(enabled ? "timer on" : "timer off");
+        log.emplace_back(enabled ? "timer on" : "timer off");
     }
     [[nodiscard]] bool IsTimerEnabled() const override { return timerEnabled; }
     void ShowMessage(const std::string &text) override
     {
         messages.push_back(text);
-        log.push_back("message " + text);
+        log.emplace_back("message " + text);
     }
     double NextRandom() override
     {

@@ -89,7 +89,8 @@ private slots:
                 colours.insert(pixel);
                 (x < picture.width() / 2 ? left : right).insert(pixel);
                 if (y < 11 || y >= picture.height() - 11) {
-                    QVERIFY2(pixel == White, qPrintable(QStringLiteral("margin pixel %1,%2 is not white").arg(x).arg(y)));
+                    QVERIFY2(pixel == White,
+                             qPrintable(QStringLiteral("margin pixel %1,%2 is not white").arg(x).arg(y)));
                 }
                 if (pixel == Red) {
                     // The cross and the circle are drawn over the lower boxes, below the arrows' start.
@@ -141,7 +142,8 @@ private slots:
         QVERIFY(sentence->wordWrap());
         // Two lines, and both fit inside the label.
         const QFontMetrics metrics(sentence->font());
-        const QRect wrapped = metrics.boundingRect(QRect(0, 0, sentence->width(), 1000), Qt::TextWordWrap, sentence->text());
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, sentence->width(), 1000), Qt::TextWordWrap, sentence->text());
         QVERIFY2(wrapped.height() > metrics.lineSpacing() && wrapped.height() <= 2 * metrics.lineSpacing() + 1,
                  qPrintable(QString::number(wrapped.height())));
         QVERIFY(wrapped.height() <= sentence->height());

@@ -35,11 +35,11 @@ private:
     Form1 *window = nullptr;
     Player player{nullptr};
 
-    template <typename T> T *Find(const QString &name) const { return player.Find<T>(name); }
-    QLabel *Cell(int cell) const { return player.Cell(cell); }
-    QPushButton *DigitButton(int digit) const { return player.DigitButton(digit); }
-    QLabel *TimeLabel() const { return player.TimeLabel(); }
-    int ExpectedDigit(int cell) const { return player.ExpectedDigit(cell); }
+    template <typename T> [[nodiscard]] T *Find(const QString &name) const { return player.Find<T>(name); }
+    [[nodiscard]] QLabel *Cell(int cell) const { return player.Cell(cell); }
+    [[nodiscard]] QPushButton *DigitButton(int digit) const { return player.DigitButton(digit); }
+    [[nodiscard]] QLabel *TimeLabel() const { return player.TimeLabel(); }
+    [[nodiscard]] int ExpectedDigit(int cell) const { return player.ExpectedDigit(cell); }
     static void Click(QPushButton *button) { Player::Click(button); }
 
 private slots:
@@ -137,8 +137,9 @@ private slots:
                      qPrintable(widget->objectName() + " is drawn in " + used.family()));
             const QRawFont face = QRawFont::fromFont(widget->font());
             for (const QChar character : text) {
-                QVERIFY2(face.supportsCharacter(character),
-                         qPrintable(QStringLiteral("%1 lacks U+%2").arg(used.family()).arg(character.unicode(), 4, 16)));
+                QVERIFY2(
+                    face.supportsCharacter(character),
+                    qPrintable(QStringLiteral("%1 lacks U+%2").arg(used.family()).arg(character.unicode(), 4, 16)));
             }
             captions << text;
         }
@@ -164,7 +165,7 @@ private slots:
     {
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QStringList waiting{"Command1", "Command3", "Command9", "Command10", "Command11", "Command12",
-                                  "Command8", "Command4", "Command5", "Command6", "Command7", "Command13"};
+                                  "Command8", "Command4", "Command5", "Command6",  "Command7",  "Command13"};
         for (int i = 1; i <= waiting.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), waiting.at(i % waiting.size()));

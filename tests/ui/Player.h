@@ -14,8 +14,8 @@ namespace sumdrop::testing {
 // Drops the offscreen platform's notes about window-manager features it does not have.
 inline void QuietOffscreenNotes()
 {
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    static const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
             if (!message.startsWith(QStringLiteral("This plugin does not support"))) {
                 previous(type, context, message);
             }
