@@ -92,6 +92,9 @@ void Form1::BuildControls()
                                     metrics::Font(24, true), Qt::AlignHCenter);
             box->setFrameStyle(QFrame::Box | QFrame::Plain);
             box->setLineWidth(1);
+            // A framed label indents its text by half an "x" from the aligned edge, which would
+            // push a digit this size out through the bottom of its box.
+            box->setIndent(0);
             Label3.at(cell) = box;
         }
     }

@@ -200,6 +200,27 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(TimeLabel()->text(), QStringLiteral("0分0.1秒"), 1000);
     }
 
+    void digitsStandWhollyInsideTheirBoxes()
+    {
+        Click(Find<QPushButton>("Command1"));
+        for (int cell = 0; cell < 8; ++cell) {
+            const QImage box = Cell(cell)->grab().toImage();
+            // Rows with ink inside the one-pixel border.
+            int firstInk = -1;
+            int lastInk = -1;
+            for (int y = 1; y < box.height() - 1; ++y) {
+                for (int x = 1; x < box.width() - 1; ++x) {
+                    if (qGray(box.pixel(x, y)) < 128) {
+                        firstInk = firstInk < 0 ? y : firstInk;
+                        lastInk = y;
+                    }
+                }
+            }
+            QVERIFY2(firstInk > 1 && lastInk < box.height() - 2,
+                     qPrintable(QStringLiteral("cell %1 ink rows %2..%3").arg(cell).arg(firstInk).arg(lastInk)));
+        }
+    }
+
     void digitsBeforeStartAskForStart()
     {
         MessageBoxAnswerer answerer;
