@@ -5,7 +5,7 @@
 set -euo pipefail
 
 if [ "${1:-}" != "--inside-x" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside-x "$1"
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" --inside-x "$1"
 fi
 program=$2
 unset QT_QPA_PLATFORM

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Measures the game against a bare Qt window on a real X server (Xvfb) and prints medians:
+# time until the main window is mapped, resident memory a second later, CPU used during a
+# running game, and wake-ups while waiting for Start. Usage: bash bench/run.sh [RUNS]
+set -euo pipefail
+
+if [ "${1:-}" != "--inside-x" ]; then
+  source "$(dirname "$0")/../scripts/setup.sh"
+  ensure_packages "${GAME_PACKAGES[@]}" libx11-dev xvfb xauth xdotool
+  configure_and_build "$SUMDROP_ROOT/build/bench" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DSUMDROP_WITH_BENCH=ON
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash ${BENCH_TRACE:+-x} "$0" --inside-x "$SUMDROP_ROOT/build/bench" "${1:-7}"
+fi
+build=$2
+runs=$3
+game=$build/ui/sumdrop
+baseline=$build/bench/sumdrop_baseline
+timer=$build/bench/map_timer
+ticks_per_second=$(getconf CLK_TCK)
+unset QT_QPA_PLATFORM
+
+median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else printf "%.1f\n", (v[m] + v[m + 1]) / 2 }'; }
+stop() { kill "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.05; done; }
+# CPU ticks (user + system) of the process and all its threads.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# Context switches of all threads: each wake-up of a sleeping thread is one.
+switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
+
+# start_and_measure TITLE PROGRAM: prints "milliseconds-to-map resident-kB".
+start_and_measure() {
+  local pid ms
+  read -r pid ms < <("$timer" "$1" "$2")
+  sleep 1
+  echo "$ms $(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")"
+  stop "$pid"
+}
+
+game_ms=() game_kb=() base_ms=() base_kb=()
+for _ in $(seq "$runs"); do
+  read -r ms kb < <(start_and_measure Form1 "$game")
+  game_ms+=("$ms") game_kb+=("$kb")
+  read -r ms kb < <(start_and_measure Baseline "$baseline")
+  base_ms+=("$ms") base_kb+=("$kb")
+done
+
+# observe SECONDS START?: the game's CPU ticks and wake-ups over SECONDS, with a game running
+# if START is "start".
+observe() {
+  local pid ms window t0 s0
+  read -r pid ms < <("$timer" Form1 "$game")
+  sleep 1
+  if [ "$2" = start ]; then
+    window=$(xdotool search --name '^Form1$' | head -n 1)
+    xdotool mousemove --window "$window" 460 636 click 1
+    sleep 0.5
+  fi
+  t0=$(cpu_ticks "$pid") s0=$(switches "$pid")
+  sleep "$1"
+  echo "$(($(cpu_ticks "$pid") - t0)) $(($(switches "$pid") - s0))"
+  stop "$pid"
+}
+
+window_seconds=20
+cpu_runs=$(((runs + 1) / 2))
+running_ticks=() waiting_wakeups=() waiting_ticks=()
+for _ in $(seq "$cpu_runs"); do
+  read -r ticks wakeups < <(observe "$window_seconds" start)
+  running_ticks+=("$ticks")
+  read -r ticks wakeups < <(observe "$window_seconds" wait)
+  waiting_ticks+=("$ticks") waiting_wakeups+=("$wakeups")
+done
+
+g_ms=$(printf '%s\n' "${game_ms[@]}" | median)
+b_ms=$(printf '%s\n' "${base_ms[@]}" | median)
+g_kb=$(printf '%s\n' "${game_kb[@]}" | median)
+b_kb=$(printf '%s\n' "${base_kb[@]}" | median)
+r_ticks=$(printf '%s\n' "${running_ticks[@]}" | median)
+w_ticks=$(printf '%s\n' "${waiting_ticks[@]}" | median)
+w_wake=$(printf '%s\n' "${waiting_wakeups[@]}" | median)
+
+echo "Sumdrop against a bare Qt window, medians of $runs runs ($cpu_runs for CPU)"
+awk -v g="$g_ms" -v b="$b_ms" 'BEGIN { printf "start to mapped window: %.1f ms vs %.1f ms, ratio %.2f (target <= 1.15)\n", g, b, g / b }'
+awk -v g="$g_kb" -v b="$b_kb" 'BEGIN { printf "resident memory after 1 s: %d kB vs %d kB, ratio %.2f (target <= 1.15)\n", g, b, g / b }'
+awk -v t="$r_ticks" -v hz="$ticks_per_second" -v s="$window_seconds" \
+  'BEGIN { printf "CPU over %d s of a running game: %.2f %% of one core (target <= 1 %%)\n", s, 100 * t / hz / s }'
+echo "wake-ups over $window_seconds s waiting for Start: $w_wake, CPU ticks: $w_ticks (target: 0 wake-ups)"
