@@ -37,9 +37,8 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &caption, 
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment | Qt::AlignTop);
+    // White on the window's white palette; only a shaded box gets a palette of its own.
     label->setAutoFillBackground(true);
-    Paint(label, QPalette::Window, Qt::white);
-    Paint(label, QPalette::WindowText, Qt::black);
     return label;
 }
 
@@ -67,8 +66,11 @@ Form1::Form1()
     setWindowTitle(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(metrics::Pixels(8970), metrics::Pixels(10080));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
     setAutoFillBackground(true);
-    Paint(this, QPalette::Window, Qt::white);
     BuildControls();
     Form_Load();
 }
@@ -148,8 +150,6 @@ void Form1::BuildControls()
         button->setObjectName(QString::fromLatin1(design.name));
         button->setGeometry(design.geometry);
         button->setFont(design.font);
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, design.handler);
         this->*design.control = button;
         tabOrder.at(i) = &design;
