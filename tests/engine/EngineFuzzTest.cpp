@@ -107,14 +107,16 @@ TEST(EngineFuzz, AnyOrderOfCallsKeepsTheStateInRange)
                 const int target = triangle.NextCell();
                 int right = 0;
                 if (target >= TopRowLength && target < CellCount) {
-                    const int left = target - triangle.ParentSpan() + (triangle.ParentSpan() == triangle.RowPos() ? 1 : 0);
+                    const int left =
+                        target - triangle.ParentSpan() + (triangle.ParentSpan() == triangle.RowPos() ? 1 : 0);
                     right = (triangle.Cell(left) + triangle.Cell(left + 1)) % 10;
                 }
                 triangle.EnterDigit(right);
             } else {
                 triangle.EnterDigit(digit(random));
             }
-        }) << "call " << call;
+        }) << "call "
+           << call;
         gamesFinished += wasRunning && !port.timerEnabled && cellBefore == BottomCell ? 1 : 0;
 
         ASSERT_TRUE(FilledCellsAgree(triangle)) << "call " << call;
