@@ -51,8 +51,7 @@ int main(int argc, char *argv[])
         }
     }
     const auto elapsed = std::chrono::steady_clock::now() - started;
-    std::printf("%d %.1f\n", static_cast<int>(child),
-                std::chrono::duration<double, std::milli>(elapsed).count());
+    std::printf("%d %.1f\n", static_cast<int>(child), std::chrono::duration<double, std::milli>(elapsed).count());
     XCloseDisplay(display);
     return 0;
 }

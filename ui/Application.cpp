@@ -1,12 +1,14 @@
 // Application: settings shared by the program and the window tests.
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Metrics.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace sumdrop {
 
@@ -15,8 +17,16 @@ void ConfigureApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Sumdrop"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral("Sumdrop"));
+    // Names the launcher, so that Wayland compositors can find the icon and group the windows.
+    QGuiApplication::setDesktopFileName(ApplicationId);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(ApplicationId).arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     app.setQuitOnLastWindowClosed(true);
     ConfigureFonts();
+    InstallTimeLabelAccessibility();
 }
 
 void ConfigureFonts()

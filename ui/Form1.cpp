@@ -2,6 +2,7 @@
 // rule of the game, which lives in NumberTriangle.
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "Form2.h"
 #include "Metrics.h"
 
@@ -29,10 +30,11 @@ void Paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(palette);
 }
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                  const QFont &font, Qt::Alignment alignment)
+template <typename Label = QLabel>
+Label *MakeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry, const QFont &font,
+                 Qt::Alignment alignment)
 {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new Label(caption, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
@@ -101,8 +103,8 @@ void Form1::BuildControls()
         }
     }
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
-                       metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
+    Label2 = MakeLabel<TimeLabel>(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
+                                  metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
 
     struct ButtonDesign {
         QPushButton *Form1::*control;
@@ -162,6 +164,16 @@ void Form1::BuildControls()
     Command2->setVisible(false);
     Command1->setFocus(Qt::OtherFocusReason);
 
+    Command1->setAccessibleDescription(QStringLiteral("ゲームを始める"));
+    Command2->setAccessibleDescription(QStringLiteral("ゲームを終了する"));
+    Command13->setAccessibleDescription(QStringLiteral("遊び方の説明を開く"));
+    for (QPushButton *digit :
+         {Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command12}) {
+        digit->setAccessibleDescription(QStringLiteral("%1 を入力する").arg(digit->text()));
+    }
+    // A fixed name keeps QLabel from announcing every tick; the time is read on demand instead.
+    Label2->setAccessibleName(TimeLabelAccessibleName);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(99);
@@ -175,6 +187,7 @@ void Form1::Form_Load()
     stopwatch.Reset();
     triangle.Initialise();
     generator.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    DescribeCells();
 }
 
 void Form1::RestartRandomSequence(std::uint64_t start)
@@ -196,6 +209,7 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::Command1_Click()
 {
     triangle.StartGame();
+    DescribeCells();
 }
 
 void Form1::Command2_Click()
@@ -206,57 +220,84 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    triangle.EnterDigit(0);
+    PressDigit(0);
 }
 
 void Form1::Command4_Click()
 {
-    triangle.EnterDigit(1);
+    PressDigit(1);
 }
 
 void Form1::Command5_Click()
 {
-    triangle.EnterDigit(2);
+    PressDigit(2);
 }
 
 void Form1::Command6_Click()
 {
-    triangle.EnterDigit(3);
+    PressDigit(3);
 }
 
 void Form1::Command7_Click()
 {
-    triangle.EnterDigit(4);
+    PressDigit(4);
 }
 
 void Form1::Command8_Click()
 {
-    triangle.EnterDigit(5);
+    PressDigit(5);
 }
 
 void Form1::Command9_Click()
 {
-    triangle.EnterDigit(6);
+    PressDigit(6);
 }
 
 void Form1::Command10_Click()
 {
-    triangle.EnterDigit(7);
+    PressDigit(7);
 }
 
 void Form1::Command11_Click()
 {
-    triangle.EnterDigit(8);
+    PressDigit(8);
 }
 
 void Form1::Command12_Click()
 {
-    triangle.EnterDigit(9);
+    PressDigit(9);
 }
 
 void Form1::Command13_Click()
 {
     Form2::ShowHelpWindow();
+}
+
+void Form1::PressDigit(int digit)
+{
+    triangle.EnterDigit(digit);
+    DescribeCells();
+}
+
+void Form1::DescribeCells()
+{
+    const bool running = IsTimerEnabled();
+    int cell = 0;
+    for (int row = 0; row < TopRowLength; ++row) {
+        for (int position = 0; position < TopRowLength - row; ++position, ++cell) {
+            QLabel *box = Label3.at(cell);
+            const bool target = running && cell == triangle.NextCell();
+            const QString content = box->text().isEmpty() ? QStringLiteral("空") : box->text();
+            QString name = QStringLiteral("%1段目 %2番目 %3").arg(row + 1).arg(position + 1).arg(content);
+            if (target) {
+                name += QStringLiteral("、次に入力するマス");
+            }
+            // Only real changes, so that a screen reader hears about the boxes that changed.
+            if (box->accessibleName() != name) {
+                box->setAccessibleName(name);
+            }
+        }
+    }
 }
 
 void Form1::Timer1_Timer()

@@ -53,6 +53,9 @@ protected:
 private:
     void BuildControls();
     void Form_Load();
+    void PressDigit(int digit);
+    // Keeps what a screen reader says of each box in step with the game.
+    void DescribeCells();
 
     void Command1_Click();
     void Command2_Click();

@@ -4,16 +4,32 @@
 #include "Form1.h"
 #include "Metrics.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace sumdrop {
 
 namespace {
 
 QPointer<Form2> loadedHelpWindow;
+
+// The sketch at its own size. On a high-dpi screen it is enlarged here by whole pixels, since
+// the painter would smooth it and blur the strokes.
+QPixmap RulePicture(qreal devicePixelRatio)
+{
+    const QImage picture(QStringLiteral(":/assets/rule.png"));
+    const int factor = std::max(1, qCeil(devicePixelRatio));
+    QPixmap pixmap =
+        QPixmap::fromImage(picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(factor);
+    return pixmap;
+}
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
 {
@@ -61,8 +77,11 @@ Form2::Form2()
 
     // The picture's top and bottom rows are white, so it may overlap the labels around it.
     Image1 = MakeLabel(this, QStringLiteral("Image1"), metrics::Rect(1080, 600, 5745, 4515));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/rule.png")));
+    Image1->setPixmap(RulePicture(devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName(QStringLiteral("ルールの例"));
+    Image1->setAccessibleDescription(QStringLiteral("4と8を足すと12なので12と書くのは×。5と6を足すと11なので、"
+                                                    "１の位の1を書くのが○。"));
 
     Label2 = MakeLabel(this, QStringLiteral("Label2"), metrics::Rect(480, 5040, 6735, 855));
     Label2->setText(QStringLiteral("上にある２つの数字を足して１の位の数字をボタンで入力する。"));
@@ -77,6 +96,7 @@ Form2::Form2()
     Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->setAutoDefault(false);
     Command1->setFocus(Qt::OtherFocusReason);
+    Command1->setAccessibleDescription(QStringLiteral("ゲームの画面に戻る"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 

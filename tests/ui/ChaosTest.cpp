@@ -120,7 +120,7 @@ private:
                 continue;
             }
             Check(shaded == (!text.isEmpty() || (cell == 8 && started)),
-                  QStringLiteral("box %1 shaded %2 with '%3'").arg(cell).arg(shaded).arg(text));
+                  QStringLiteral("box %1 %2shaded with '%3'").arg(cell).arg(shaded ? "" : "not ").arg(text));
             if (!text.isEmpty()) {
                 Check(player.Cell(cell - 1)->text().size() == 1,
                       QStringLiteral("box %1 filled out of order").arg(cell));
@@ -135,8 +135,9 @@ private:
         const bool bottomFilled = !player.Cell(35)->text().isEmpty();
         // Quit stops the clock on its way out; the loop ends right after.
         const bool over = started && !window->IsTimerEnabled() && !quitClicked;
-        Check(quitClicked || over == bottomFilled,
-              QStringLiteral("game over %1 with the bottom box filled %2").arg(over).arg(bottomFilled));
+        Check(quitClicked || over == bottomFilled, QStringLiteral("game %1 with the bottom box %2")
+                                                       .arg(over ? "over" : "running")
+                                                       .arg(bottomFilled ? "filled" : "empty"));
     }
 
     void CheckInvariants()
