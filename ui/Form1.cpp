@@ -5,6 +5,7 @@
 #include "Accessibility.h"
 #include "Form2.h"
 #include "Metrics.h"
+#include "SingleWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,13 +49,7 @@ Label *MakeLabel(QWidget *parent, const QString &name, const QString &caption, c
 
 Form1 *Form1::ShowMainWindow()
 {
-    if (loadedMainWindow.isNull()) {
-        loadedMainWindow = new Form1;
-    }
-    loadedMainWindow->show();
-    loadedMainWindow->raise();
-    loadedMainWindow->activateWindow();
-    return loadedMainWindow;
+    return ShowSingleWindow(loadedMainWindow);
 }
 
 Form1 *Form1::Loaded()
@@ -186,13 +181,14 @@ void Form1::Form_Load()
 {
     stopwatch.Reset();
     triangle.Initialise();
-    generator.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    generator =
+        std::mt19937_64(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     DescribeCells();
 }
 
 void Form1::RestartRandomSequence(std::uint64_t start)
 {
-    generator.seed(start);
+    generator = std::mt19937_64(start);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

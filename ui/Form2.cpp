@@ -3,6 +3,7 @@
 
 #include "Form1.h"
 #include "Metrics.h"
+#include "SingleWindow.h"
 
 #include <QImage>
 #include <QLabel>
@@ -43,13 +44,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
 
 Form2 *Form2::ShowHelpWindow()
 {
-    if (loadedHelpWindow.isNull()) {
-        loadedHelpWindow = new Form2;
-    }
-    loadedHelpWindow->show();
-    loadedHelpWindow->raise();
-    loadedHelpWindow->activateWindow();
-    return loadedHelpWindow;
+    return ShowSingleWindow(loadedHelpWindow);
 }
 
 Form2 *Form2::Loaded()

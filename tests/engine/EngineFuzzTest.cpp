@@ -3,12 +3,12 @@
 // every index stays inside the triangle and every counter inside its range.
 // Set SUMDROP_FUZZ_SEED to replay a failing run.
 #include "NumberTriangle.h"
+#include "RunNumber.h"
 #include "Stopwatch.h"
 #include "UiPort.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -67,17 +67,9 @@ bool FilledCellsAgree(const NumberTriangle &triangle)
     return true;
 }
 
-std::uint32_t FuzzRunNumber()
-{
-    if (const char *given = std::getenv("SUMDROP_FUZZ_SEED")) {
-        return static_cast<std::uint32_t>(std::strtoul(given, nullptr, 10));
-    }
-    return std::random_device{}();
-}
-
 TEST(EngineFuzz, AnyOrderOfCallsKeepsTheStateInRange)
 {
-    const std::uint32_t runNumber = FuzzRunNumber();
+    const std::uint32_t runNumber = testing::RunNumber("SUMDROP_FUZZ_SEED");
     SCOPED_TRACE("replay with SUMDROP_FUZZ_SEED=" + std::to_string(runNumber));
     std::mt19937 random(runNumber);
     LeanPort port(random);

@@ -3,28 +3,20 @@
 #include "NumberTriangle.h"
 #include "RecordingPort.h"
 #include "ReferenceTriangle.h"
+#include "RunNumber.h"
 #include "Stopwatch.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
 namespace sumdrop {
 namespace {
 
-std::uint32_t PropertyRunNumber()
-{
-    if (const char *given = std::getenv("SUMDROP_PROPERTY_SEED")) {
-        return static_cast<std::uint32_t>(std::strtoul(given, nullptr, 10));
-    }
-    return std::random_device{}();
-}
-
 TEST(WholeGames, AcceptExactlyTheRightDigitsInReadingOrderAndEndOnceAfterTheBottom)
 {
-    const std::uint32_t runNumber = PropertyRunNumber();
+    const std::uint32_t runNumber = testing::RunNumber("SUMDROP_PROPERTY_SEED");
     SCOPED_TRACE("replay with SUMDROP_PROPERTY_SEED=" + std::to_string(runNumber));
     std::mt19937 random(runNumber);
     std::uniform_int_distribution<int> topDigit(0, 8);

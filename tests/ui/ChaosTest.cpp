@@ -301,7 +301,7 @@ private slots:
     {
         const std::uint32_t start = FromEnvironment("SUMDROP_CHAOS_SEED", std::random_device{}());
         const long limit = FromEnvironment("SUMDROP_CHAOS_ACTIONS", 4000);
-        random.seed(start);
+        random = std::mt19937(start);
         qInfo("replay with SUMDROP_CHAOS_SEED=%u", start);
 
         while (actions < limit && failures.isEmpty()) {

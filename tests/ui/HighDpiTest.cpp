@@ -50,18 +50,9 @@ private slots:
         for (int cell = 0; cell < 8; ++cell) {
             const QImage box = player.Cell(cell)->grab().toImage();
             QCOMPARE(box.size(), QSize(66, 66));
-            int firstInk = -1;
-            int lastInk = -1;
-            for (int y = 2; y < box.height() - 2; ++y) {
-                for (int x = 2; x < box.width() - 2; ++x) {
-                    if (qGray(box.pixel(x, y)) < 128) {
-                        firstInk = firstInk < 0 ? y : firstInk;
-                        lastInk = y;
-                    }
-                }
-            }
-            QVERIFY2(firstInk > 2 && lastInk < box.height() - 3,
-                     qPrintable(QStringLiteral("cell %1 ink rows %2..%3").arg(cell).arg(firstInk).arg(lastInk)));
+            QString where;
+            QVERIFY2(sumdrop::testing::InkStaysInside(box, &where),
+                     qPrintable(QStringLiteral("cell %1: ").arg(cell) + where));
         }
     }
 

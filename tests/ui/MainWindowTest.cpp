@@ -204,20 +204,9 @@ private slots:
     {
         Click(Find<QPushButton>("Command1"));
         for (int cell = 0; cell < 8; ++cell) {
-            const QImage box = Cell(cell)->grab().toImage();
-            // Rows with ink inside the one-pixel border.
-            int firstInk = -1;
-            int lastInk = -1;
-            for (int y = 1; y < box.height() - 1; ++y) {
-                for (int x = 1; x < box.width() - 1; ++x) {
-                    if (qGray(box.pixel(x, y)) < 128) {
-                        firstInk = firstInk < 0 ? y : firstInk;
-                        lastInk = y;
-                    }
-                }
-            }
-            QVERIFY2(firstInk > 1 && lastInk < box.height() - 2,
-                     qPrintable(QStringLiteral("cell %1 ink rows %2..%3").arg(cell).arg(firstInk).arg(lastInk)));
+            QString where;
+            QVERIFY2(sumdrop::testing::InkStaysInside(Cell(cell)->grab().toImage(), &where),
+                     qPrintable(QStringLiteral("cell %1: ").arg(cell) + where));
         }
     }
 

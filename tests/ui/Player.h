@@ -5,9 +5,11 @@
 #include "Form1.h"
 #include "MessageBoxAnswerer.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QtMath>
 
 namespace sumdrop::testing {
 
@@ -20,6 +22,25 @@ inline void QuietOffscreenNotes()
                 previous(type, context, message);
             }
         });
+}
+
+// Whether the dark pixels of a grabbed box stay clear of its one-pixel border, with a blank
+// row between, at whatever device pixel ratio it was grabbed.
+inline bool InkStaysInside(const QImage &box, QString *where)
+{
+    const int border = qCeil(box.devicePixelRatio());
+    int firstInk = -1;
+    int lastInk = -1;
+    for (int y = border; y < box.height() - border; ++y) {
+        for (int x = border; x < box.width() - border; ++x) {
+            if (qGray(box.pixel(x, y)) < 128) {
+                firstInk = firstInk < 0 ? y : firstInk;
+                lastInk = y;
+            }
+        }
+    }
+    *where = QStringLiteral("ink rows %1..%2 of %3").arg(firstInk).arg(lastInk).arg(box.height());
+    return firstInk > border && lastInk < box.height() - border - 1;
 }
 
 class Player {
