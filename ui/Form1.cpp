@@ -5,7 +5,7 @@
 #include "Accessibility.h"
 #include "Form2.h"
 #include "Metrics.h"
-#include "SingleWindow.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,27 +24,6 @@ namespace {
 
 QPointer<Form1> loadedMainWindow;
 
-void Paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-template <typename Label = QLabel>
-Label *MakeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry, const QFont &font,
-                 Qt::Alignment alignment)
-{
-    auto *label = new Label(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment | Qt::AlignTop);
-    // White on the window's white palette; only a shaded box gets a palette of its own.
-    label->setAutoFillBackground(true);
-    return label;
-}
-
 } // namespace
 
 Form1 *Form1::ShowMainWindow()
@@ -59,15 +38,7 @@ Form1 *Form1::Loaded()
 
 Form1::Form1()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Form1"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(metrics::Pixels(8970), metrics::Pixels(10080));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetUpWindow(*this, QStringLiteral("Form1"), metrics::Rect(0, 0, 8970, 10080).size());
     BuildControls();
     Form_Load();
 }
@@ -308,7 +279,10 @@ void Form1::SetCellText(int cell, const std::string &text)
 
 void Form1::SetCellShade(int cell, Colour colour)
 {
-    Paint(Label3.at(cell), QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    QLabel *box = Label3.at(cell);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    box->setPalette(palette);
 }
 
 void Form1::SetTimeText(const std::string &text)

@@ -3,7 +3,7 @@
 
 #include "Form1.h"
 #include "Metrics.h"
-#include "SingleWindow.h"
+#include "WindowParts.h"
 
 #include <QImage>
 #include <QLabel>
@@ -32,14 +32,6 @@ QPixmap RulePicture(qreal devicePixelRatio)
     return pixmap;
 }
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 } // namespace
 
 Form2 *Form2::ShowHelpWindow()
@@ -54,42 +46,29 @@ Form2 *Form2::Loaded()
 
 Form2::Form2()
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Form2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(metrics::Pixels(7560), metrics::Pixels(6645));
-    // The title-bar text colour of the classic scheme; Qt has no such role, and it is white.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    // White stands in for the classic scheme's title-bar text colour, which Qt has no role for.
+    SetUpWindow(*this, QStringLiteral("Form2"), metrics::Rect(0, 0, 7560, 6645).size());
 
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), metrics::Rect(600, 240, 6495, 495));
-    Label1->setText(QStringLiteral("ゲーム説明"));
-    Label1->setFont(metrics::Font(14.25, true));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("ゲーム説明"), metrics::Rect(600, 240, 6495, 495),
+                       metrics::Font(14.25, true), Qt::AlignHCenter);
 
     // The picture's top and bottom rows are white, so it may overlap the labels around it.
-    Image1 = MakeLabel(this, QStringLiteral("Image1"), metrics::Rect(1080, 600, 5745, 4515));
+    Image1 = MakeLabel(this, QStringLiteral("Image1"), QString(), metrics::Rect(1080, 600, 5745, 4515), font(),
+                       Qt::AlignLeft);
     Image1->setPixmap(RulePicture(devicePixelRatioF()));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setAccessibleName(QStringLiteral("ルールの例"));
     Image1->setAccessibleDescription(QStringLiteral("4と8を足すと12なので12と書くのは×。5と6を足すと11なので、"
                                                     "１の位の1を書くのが○。"));
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), metrics::Rect(480, 5040, 6735, 855));
-    Label2->setText(QStringLiteral("上にある２つの数字を足して１の位の数字をボタンで入力する。"));
-    Label2->setFont(metrics::Font(18, false));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2 = MakeLabel(this, QStringLiteral("Label2"),
+                       QStringLiteral("上にある２つの数字を足して１の位の数字をボタンで入力する。"),
+                       metrics::Rect(480, 5040, 6735, 855), metrics::Font(18, false), Qt::AlignLeft);
     Label2->setWordWrap(true);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(metrics::Rect(3000, 6000, 1455, 495));
     Command1->setFont(metrics::Font(18, false));
-    Command1->setFocusPolicy(Qt::StrongFocus);
-    Command1->setAutoDefault(false);
     Command1->setFocus(Qt::OtherFocusReason);
     Command1->setAccessibleDescription(QStringLiteral("ゲームの画面に戻る"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
