@@ -46,7 +46,7 @@ private slots:
     void initTestCase()
     {
         sumdrop::testing::QuietOffscreenNotes();
-        sumdrop::ConfigureFonts();
+        sumdrop::ConfigureApplication(*qApp);
     }
 
     void init()
@@ -96,6 +96,18 @@ private slots:
         }
         QCOMPARE(widget->font().pixelSize(), fontPixels);
         QCOMPARE(widget->font().bold(), bold);
+    }
+
+    void programNamesItsVersionLauncherAndIcon()
+    {
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Sumdrop"));
+        QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.sumdrop.Sumdrop"));
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        for (const int size : {16, 32, 48, 64, 128}) {
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        }
+        QVERIFY(!window->windowIcon().pixmap(32).isNull());
     }
 
     void windowAndTriangleHaveTheirShape()
