@@ -20,7 +20,7 @@ template <typename Window> Window *ShowSingleWindow(QPointer<Window> &loaded)
     loaded->show();
     loaded->raise();
     loaded->activateWindow();
-    return loaded;
+    return loaded.data();
 }
 
 // Caption and object name are the same; closing the window unloads it.
