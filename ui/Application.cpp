@@ -31,7 +31,7 @@ void ConfigureApplication(QApplication &app)
 
 void ConfigureFonts()
 {
-    // No Linux machine has the designs' face, and fontconfig would answer it with a Latin face
+    // No Linux machine has the controls' face, and fontconfig would answer it with a Latin face
     // that borrows its kana from whatever CJK font it finds. A proportional Gothic comes first
     // because its line height fits the small boxes; Noto CJK is taller but still readable.
     QFont::insertSubstitutions(metrics::FontFamily, {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),

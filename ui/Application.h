@@ -13,7 +13,7 @@ inline const QString ApplicationId = QStringLiteral("org.sumdrop.Sumdrop");
 // Name, version and fonts; the tests call it too, so that they see what a player sees.
 void ConfigureApplication(QApplication &app);
 
-// Maps the designs' font to installed Japanese Gothic faces.
+// Maps the controls' font to installed Japanese Gothic faces.
 void ConfigureFonts();
 
 // Deletes whatever windows are still loaded: the end of the program, or of one test run.

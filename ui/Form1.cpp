@@ -1,4 +1,4 @@
-// Form1: the controls sit at fixed positions from the window design; nothing here knows the
+// Form1: the controls sit at fixed positions in twips; nothing here knows the
 // rule of the game, which lives in NumberTriangle.
 #include "Form1.h"
 
@@ -72,7 +72,7 @@ void Form1::BuildControls()
     Label2 = MakeLabel<TimeLabel>(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
                                   metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
 
-    struct ButtonDesign {
+    struct ButtonLayout {
         QPushButton *Form1::*control;
         const char *name;
         QString caption;
@@ -82,7 +82,7 @@ void Form1::BuildControls()
         void (Form1::*handler)();
     };
     const QFont pad = metrics::Font(14.25, true);
-    const std::array<ButtonDesign, 13> designs{{
+    const std::array<ButtonLayout, 13> layouts{{
         {&Form1::Command1, "Command1", QStringLiteral("スタート"), metrics::Rect(5400, 9240, 3015, 615),
          metrics::Font(27.75, false), 11, &Form1::Command1_Click},
         {&Form1::Command2, "Command2", QStringLiteral("終了"), metrics::Rect(7200, 8640, 1215, 495),
@@ -111,19 +111,19 @@ void Form1::BuildControls()
          &Form1::Command13_Click},
     }};
 
-    std::array<const ButtonDesign *, designs.size()> tabOrder{};
-    for (std::size_t i = 0; i < designs.size(); ++i) {
-        const ButtonDesign &design = designs.at(i);
-        auto *button = new QPushButton(design.caption, this);
-        button->setObjectName(QString::fromLatin1(design.name));
-        button->setGeometry(design.geometry);
-        button->setFont(design.font);
-        connect(button, &QPushButton::clicked, this, design.handler);
-        this->*design.control = button;
-        tabOrder.at(i) = &design;
+    std::array<const ButtonLayout *, layouts.size()> tabOrder{};
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const ButtonLayout &layout = layouts.at(i);
+        auto *button = new QPushButton(layout.caption, this);
+        button->setObjectName(QString::fromLatin1(layout.name));
+        button->setGeometry(layout.geometry);
+        button->setFont(layout.font);
+        connect(button, &QPushButton::clicked, this, layout.handler);
+        this->*layout.control = button;
+        tabOrder.at(i) = &layout;
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const ButtonDesign *a, const ButtonDesign *b) { return a->tabIndex < b->tabIndex; });
+              [](const ButtonLayout *a, const ButtonLayout *b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(this->*tabOrder.at(i - 1)->control, this->*tabOrder.at(i)->control);
     }

@@ -1,4 +1,4 @@
-// Metrics: the one place where the window designs' twips and points become Qt's logical pixels.
+// Metrics: the one place where the windows' twips and points become Qt's logical pixels.
 // Qt scales logical pixels to device pixels, so high-dpi screens need nothing more here.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace sumdrop::metrics {
 
-// The designs are laid out at 96 dots per inch: 1440 twips and 72 points to the inch.
+// The windows are laid out at 96 dots per inch: 1440 twips and 72 points to the inch.
 inline constexpr int TwipsPerPixel = 15;
 
 constexpr int Pixels(int twips)

@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(QImage(drawn).convertToFormat(QImage::Format_RGB32), RulePicture());
     }
 
-    void helpWindowFollowsItsDesign()
+    void helpWindowHasItsLayout()
     {
         Form2 *help = Form2::ShowHelpWindow();
         QVERIFY(QTest::qWaitForWindowExposed(help));

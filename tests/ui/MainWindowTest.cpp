@@ -58,7 +58,7 @@ private slots:
 
     void cleanup() { sumdrop::UnloadAllWindows(); }
 
-    void controlsSitWhereTheDesignPutsThem_data()
+    void controlsSitAtTheirLayoutPositions_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
@@ -80,7 +80,7 @@ private slots:
         QTest::newRow("bottom cell") << "Label3_35" << QRect(280, 432, 33, 33) << "" << 32 << true;
     }
 
-    void controlsSitWhereTheDesignPutsThem()
+    void controlsSitAtTheirLayoutPositions()
     {
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Find<QPushButton>("Command1"));
     }
 
-    void tabWalksTheButtonsInTheDesignedOrder()
+    void tabWalksTheButtonsInTheirTabOrder()
     {
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QStringList waiting{"Command1", "Command3", "Command9", "Command10", "Command11", "Command12",

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the built game on a real X server (Xvfb), checks that its main window maps at its
-# designed size, then plays Start and Quit with the mouse and expects a clean exit.
+# full size, then plays Start and Quit with the mouse and expects a clean exit.
 # Usage: window_maps.sh PATH-TO-SUMDROP
 set -euo pipefail
 
