@@ -20,7 +20,9 @@ ticks_per_second=$(getconf CLK_TCK)
 unset QT_QPA_PLATFORM
 
 median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else printf "%.1f\n", (v[m] + v[m + 1]) / 2 }'; }
-stop() { kill "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.05; done; }
+# Ends a measured program; it is not our child, so a zombie left unreaped counts as ended.
+running() { [ -e "/proc/$1/stat" ] && [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" != Z ]; }
+stop() { kill "$1" 2>/dev/null || true; while running "$1"; do sleep 0.05; done; }
 # CPU ticks (user + system) of the process and all its threads.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # Context switches of all threads: each wake-up of a sleeping thread is one.

@@ -19,14 +19,18 @@ void ConfigureApplication(QApplication &app)
     QApplication::setOrganizationName(QStringLiteral("Sumdrop"));
     // Names the launcher, so that Wayland compositors can find the icon and group the windows.
     QGuiApplication::setDesktopFileName(ApplicationId);
+    app.setQuitOnLastWindowClosed(true);
+    ConfigureFonts();
+    InstallTimeLabelAccessibility();
+}
+
+void InstallWindowIcon()
+{
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128}) {
         icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(ApplicationId).arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
-    app.setQuitOnLastWindowClosed(true);
-    ConfigureFonts();
-    InstallTimeLabelAccessibility();
 }
 
 void ConfigureFonts()

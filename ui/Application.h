@@ -13,6 +13,10 @@ inline const QString ApplicationId = QStringLiteral("org.sumdrop.Sumdrop");
 // Name, version and fonts; the tests call it too, so that they see what a player sees.
 void ConfigureApplication(QApplication &app);
 
+// Gives every window the game's icon. Reading the icon files is the slowest part of starting
+// up, so the program does it once its first window is on the screen.
+void InstallWindowIcon();
+
 // Maps the controls' font to installed Japanese Gothic faces.
 void ConfigureFonts();
 

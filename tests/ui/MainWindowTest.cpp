@@ -103,6 +103,7 @@ private slots:
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Sumdrop"));
         QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.sumdrop.Sumdrop"));
+        sumdrop::InstallWindowIcon();
         const QList<QSize> sizes = window->windowIcon().availableSizes();
         for (const int size : {16, 32, 48, 64, 128}) {
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
