@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // draw_rule: draws the help window's rule picture, the two worked examples as a hand sketch in
 // pure white, black and red with no anti-aliasing. Usage: draw_rule OUTPUT.png
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // baseline: the least a Qt program can do to show a window of the game's size with Japanese
 // text; the bench measures the game against it.
 #include <QApplication>

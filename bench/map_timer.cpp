@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // map_timer: starts a program and reports how long it took until a top-level window with the
 // given title was mapped on the X server. Prints "PID MILLISECONDS" and leaves the program
 // running. Usage: map_timer TITLE PROGRAM [ARGS...]

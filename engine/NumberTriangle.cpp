@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NumberTriangle: judging walks the cells with counters; no rows are stored.
 #include "NumberTriangle.h"
 
@@ -11,7 +12,7 @@ namespace sumdrop {
 void NumberTriangle::Initialise()
 {
     nextCell = 0;
-    parentSpan = 8;
+    parentSpan = TopRowLength;
     rowPos = 1;
 }
 

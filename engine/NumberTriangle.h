@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: MIT
 // NumberTriangle: the state of one game and the rule that judges each digit the player enters.
 #pragma once
+
+#include "TriangleShape.h"
 
 #include <array>
 #include <cstdint>
@@ -8,11 +11,6 @@ namespace sumdrop {
 
 class Stopwatch;
 class UiPort;
-
-// Cells are numbered row by row from the top, left to right: row r (0..7) holds 8 - r cells.
-inline constexpr int CellCount = 36;
-inline constexpr int TopRowLength = 8;
-inline constexpr int BottomCell = CellCount - 1;
 
 inline constexpr char StartFirstMessage[] = "スタートボタンを押してください";
 inline constexpr char WrongDigitMessage[] = "間違いです";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stopwatch: a tick is one timer event, so time lost by a late or merged event is never made up.
 #include "Stopwatch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stopwatch: counts timer events as tenths, seconds and minutes and writes the time texts.
 #pragma once
 

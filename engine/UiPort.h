@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UiPort: everything the puzzle engine needs from the screen, carried out by the main window.
 #pragma once
 

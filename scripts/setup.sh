@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by scripts/play and scripts/check: installs missing Debian packages and builds.
 # Sourced, not run.
 
@@ -24,8 +25,8 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the game needs.
-GAME_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic)
+# What building and running the game needs, on X11 and natively on Wayland.
+GAME_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev qt6-wayland fonts-ipafont-gothic)
 
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]: configures once, then rebuilds what changed.
 configure_and_build() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Application: settings shared by the program and the window tests.
 #include "Application.h"
 
@@ -15,13 +16,13 @@ namespace sumdrop {
 void ConfigureApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Sumdrop"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(ApplicationVersion);
     QApplication::setOrganizationName(QStringLiteral("Sumdrop"));
     // Names the launcher, so that Wayland compositors can find the icon and group the windows.
     QGuiApplication::setDesktopFileName(ApplicationId);
     app.setQuitOnLastWindowClosed(true);
     ConfigureFonts();
-    InstallTimeLabelAccessibility();
+    InstallAccessibility();
 }
 
 void InstallWindowIcon()

@@ -1,14 +1,12 @@
+// SPDX-License-Identifier: MIT
 // Application: what the program sets up once, before its first window is built.
 #pragma once
 
-#include <QString>
+#include "Release.h"
 
 class QApplication;
 
 namespace sumdrop {
-
-// One reverse-DNS name for the launcher, the store entry and the icon.
-inline const QString ApplicationId = QStringLiteral("org.sumdrop.Sumdrop");
 
 // Name, version and fonts; the tests call it too, so that they see what a player sees.
 void ConfigureApplication(QApplication &app);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form1: the controls sit at fixed positions in twips; nothing here knows the
 // rule of the game, which lives in NumberTriangle.
 #include "Form1.h"
@@ -9,13 +10,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
-#include <algorithm>
 #include <chrono>
 
 namespace sumdrop {
@@ -24,11 +26,27 @@ namespace {
 
 QPointer<Form1> loadedMainWindow;
 
+// A box as narrow as its short text leaves a window manager no room in the title bar for the
+// caption; this width shows "Sumdrop" whole beside the usual title-bar buttons.
+void WidenForTitle(QMessageBox &box)
+{
+    constexpr int minimumWidth = 260;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(minimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
+}
+
 } // namespace
 
 Form1 *Form1::ShowMainWindow()
 {
-    return ShowSingleWindow(loadedMainWindow);
+    return ShowMainWindow(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+Form1 *Form1::ShowMainWindow(std::uint64_t randomStart)
+{
+    return ShowSingleWindow(loadedMainWindow, randomStart);
 }
 
 Form1 *Form1::Loaded()
@@ -36,10 +54,14 @@ Form1 *Form1::Loaded()
     return loadedMainWindow;
 }
 
-Form1::Form1()
+Form1::Form1(std::uint64_t start) : randomStart(start)
 {
     SetUpWindow(*this, QStringLiteral("Form1"), metrics::Rect(0, 0, 8970, 10080).size());
-    BuildControls();
+    BuildTitle();
+    BuildTriangle();
+    BuildButtons();
+    BuildTimeLabelAndTimer();
+    DescribeButtons();
     Form_Load();
 }
 
@@ -49,96 +71,99 @@ Form1::~Form1()
     Timer1->stop();
 }
 
-void Form1::BuildControls()
+void Form1::BuildTitle()
 {
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("サムドロップ"),
                        metrics::Rect(2040, 120, 4575, 855), metrics::Font(36, false), Qt::AlignHCenter);
+}
 
-    int cell = 0;
-    for (int row = 0; row < TopRowLength; ++row) {
-        for (int k = 0; k < TopRowLength - row; ++k, ++cell) {
-            QLabel *box = MakeLabel(this, QStringLiteral("Label3_%1").arg(cell), QString(),
-                                    metrics::Rect(840 + 480 * row + 960 * k, 1440 + 720 * row, 495, 495),
-                                    metrics::Font(24, true), Qt::AlignHCenter);
-            box->setFrameStyle(QFrame::Box | QFrame::Plain);
-            box->setLineWidth(1);
-            // A framed label indents its text by half an "x" from the aligned edge, which would
-            // push a digit this size out through the bottom of its box.
-            box->setIndent(0);
-            Label3.at(cell) = box;
-        }
+void Form1::BuildTriangle()
+{
+    // Each lower row is shifted right by half the pitch, so that a box sits under the gap
+    // between its two parents.
+    constexpr int left = 840;
+    constexpr int top = 1440;
+    constexpr int pitch = 960;
+    constexpr int rowShift = 480;
+    constexpr int rowPitch = 720;
+    constexpr int size = 495;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        const int row = RowOf(cell);
+        QLabel *box = MakeLabel(
+            this, QStringLiteral("Label3_%1").arg(cell), QString(),
+            metrics::Rect(left + rowShift * row + pitch * PositionInRow(cell), top + rowPitch * row, size, size),
+            metrics::Font(24, true), Qt::AlignHCenter);
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->setLineWidth(1);
+        // A framed label indents its text by half an "x" from the aligned edge, which would
+        // push a digit this size out through the bottom of its box.
+        box->setIndent(0);
+        Label3.at(cell) = box;
     }
+}
 
-    Label2 = MakeLabel<TimeLabel>(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
-                                  metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
-
+void Form1::BuildButtons()
+{
     struct ButtonLayout {
         QPushButton *Form1::*control;
         const char *name;
         QString caption;
         QRect geometry;
         QFont font;
-        int tabIndex;
         void (Form1::*handler)();
     };
     const QFont pad = metrics::Font(14.25, true);
     const std::array<ButtonLayout, 13> layouts{{
         {&Form1::Command1, "Command1", QStringLiteral("スタート"), metrics::Rect(5400, 9240, 3015, 615),
-         metrics::Font(27.75, false), 11, &Form1::Command1_Click},
+         metrics::Font(27.75, false), &Form1::Command1_Click},
         {&Form1::Command2, "Command2", QStringLiteral("終了"), metrics::Rect(7200, 8640, 1215, 495),
-         metrics::Font(18, false), 0, &Form1::Command2_Click},
-        {&Form1::Command3, "Command3", QStringLiteral("0"), metrics::Rect(480, 7920, 495, 495), pad, 40,
+         metrics::Font(18, false), &Form1::Command2_Click},
+        {&Form1::Command3, "Command3", QStringLiteral("0"), metrics::Rect(480, 7920, 495, 495), pad,
          &Form1::Command3_Click},
-        {&Form1::Command4, "Command4", QStringLiteral("1"), metrics::Rect(1200, 7920, 495, 495), pad, 46,
+        {&Form1::Command4, "Command4", QStringLiteral("1"), metrics::Rect(1200, 7920, 495, 495), pad,
          &Form1::Command4_Click},
-        {&Form1::Command5, "Command5", QStringLiteral("2"), metrics::Rect(1920, 7920, 495, 495), pad, 47,
+        {&Form1::Command5, "Command5", QStringLiteral("2"), metrics::Rect(1920, 7920, 495, 495), pad,
          &Form1::Command5_Click},
-        {&Form1::Command6, "Command6", QStringLiteral("3"), metrics::Rect(2640, 7920, 495, 495), pad, 48,
+        {&Form1::Command6, "Command6", QStringLiteral("3"), metrics::Rect(2640, 7920, 495, 495), pad,
          &Form1::Command6_Click},
-        {&Form1::Command7, "Command7", QStringLiteral("4"), metrics::Rect(3360, 7920, 495, 495), pad, 49,
+        {&Form1::Command7, "Command7", QStringLiteral("4"), metrics::Rect(3360, 7920, 495, 495), pad,
          &Form1::Command7_Click},
-        {&Form1::Command8, "Command8", QStringLiteral("5"), metrics::Rect(480, 8760, 495, 495), pad, 45,
+        {&Form1::Command8, "Command8", QStringLiteral("5"), metrics::Rect(480, 8760, 495, 495), pad,
          &Form1::Command8_Click},
-        {&Form1::Command9, "Command9", QStringLiteral("6"), metrics::Rect(1200, 8760, 495, 495), pad, 41,
+        {&Form1::Command9, "Command9", QStringLiteral("6"), metrics::Rect(1200, 8760, 495, 495), pad,
          &Form1::Command9_Click},
-        {&Form1::Command10, "Command10", QStringLiteral("7"), metrics::Rect(1920, 8760, 495, 495), pad, 42,
+        {&Form1::Command10, "Command10", QStringLiteral("7"), metrics::Rect(1920, 8760, 495, 495), pad,
          &Form1::Command10_Click},
-        {&Form1::Command11, "Command11", QStringLiteral("8"), metrics::Rect(2640, 8760, 495, 495), pad, 43,
+        {&Form1::Command11, "Command11", QStringLiteral("8"), metrics::Rect(2640, 8760, 495, 495), pad,
          &Form1::Command11_Click},
-        {&Form1::Command12, "Command12", QStringLiteral("9"), metrics::Rect(3360, 8760, 495, 495), pad, 44,
+        {&Form1::Command12, "Command12", QStringLiteral("9"), metrics::Rect(3360, 8760, 495, 495), pad,
          &Form1::Command12_Click},
-        {&Form1::Command13, "Command13", QStringLiteral("ヘルプ"), metrics::Rect(5400, 8640, 1575, 495), pad, 50,
+        {&Form1::Command13, "Command13", QStringLiteral("ヘルプ"), metrics::Rect(5400, 8640, 1575, 495), pad,
          &Form1::Command13_Click},
     }};
-
-    std::array<const ButtonLayout *, layouts.size()> tabOrder{};
-    for (std::size_t i = 0; i < layouts.size(); ++i) {
-        const ButtonLayout &layout = layouts.at(i);
+    for (const ButtonLayout &layout : layouts) {
         auto *button = new QPushButton(layout.caption, this);
         button->setObjectName(QString::fromLatin1(layout.name));
         button->setGeometry(layout.geometry);
         button->setFont(layout.font);
         connect(button, &QPushButton::clicked, this, layout.handler);
         this->*layout.control = button;
-        tabOrder.at(i) = &layout;
     }
-    std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const ButtonLayout *a, const ButtonLayout *b) { return a->tabIndex < b->tabIndex; });
+
+    // Quit (while shown), Start, the pad from 0 round through 6..9 and 5 back to 1..4, Help.
+    const std::array tabOrder{Command2, Command1, Command3, Command9, Command10, Command11, Command12,
+                              Command8, Command4, Command5, Command6, Command7,  Command13};
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(this->*tabOrder.at(i - 1)->control, this->*tabOrder.at(i)->control);
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
     }
     Command2->setVisible(false);
     Command1->setFocus(Qt::OtherFocusReason);
+}
 
-    Command1->setAccessibleDescription(QStringLiteral("ゲームを始める"));
-    Command2->setAccessibleDescription(QStringLiteral("ゲームを終了する"));
-    Command13->setAccessibleDescription(QStringLiteral("遊び方の説明を開く"));
-    for (QPushButton *digit :
-         {Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command12}) {
-        digit->setAccessibleDescription(QStringLiteral("%1 を入力する").arg(digit->text()));
-    }
-    // A fixed name keeps QLabel from announcing every tick; the time is read on demand instead.
-    Label2->setAccessibleName(TimeLabelAccessibleName);
+void Form1::BuildTimeLabelAndTimer()
+{
+    Label2 = MakeLabel<TimeLabel>(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
+                                  metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -148,18 +173,26 @@ void Form1::BuildControls()
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
+void Form1::DescribeButtons()
+{
+    Command1->setAccessibleDescription(QStringLiteral("ゲームを始める"));
+    Command2->setAccessibleDescription(QStringLiteral("ゲームを終了する"));
+    Command13->setAccessibleDescription(QStringLiteral("遊び方の説明を開く"));
+    for (QPushButton *digit :
+         {Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command12}) {
+        digit->setAccessibleDescription(QStringLiteral("%1 を入力する").arg(digit->text()));
+    }
+    // A fixed name keeps QLabel from announcing every tick; the time is read on demand instead.
+    Label2->setAccessibleName(TimeLabelAccessibleName);
+    announcer = new Announcer(this);
+}
+
 void Form1::Form_Load()
 {
     stopwatch.Reset();
     triangle.Initialise();
-    generator =
-        std::mt19937_64(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    generator = std::mt19937_64(randomStart);
     DescribeCells();
-}
-
-void Form1::RestartRandomSequence(std::uint64_t start)
-{
-    generator = std::mt19937_64(start);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -177,6 +210,11 @@ void Form1::Command1_Click()
 {
     triangle.StartGame();
     DescribeCells();
+    QStringList topRow;
+    for (int cell = 0; cell < TopRowLength; ++cell) {
+        topRow << QString::number(triangle.Cell(cell));
+    }
+    AnnounceTarget(QStringLiteral("一番上の段は %1。").arg(topRow.join(QLatin1Char(' '))));
 }
 
 void Form1::Command2_Click()
@@ -242,29 +280,47 @@ void Form1::Command13_Click()
 
 void Form1::PressDigit(int digit)
 {
+    const int target = triangle.NextCell();
     triangle.EnterDigit(digit);
     DescribeCells();
+    // A wrong digit and the end of the game speak through their message boxes.
+    if (triangle.NextCell() != target && IsTimerEnabled()) {
+        AnnounceTarget(QStringLiteral("正解。"));
+    }
 }
 
 void Form1::DescribeCells()
 {
-    const bool running = IsTimerEnabled();
-    int cell = 0;
-    for (int row = 0; row < TopRowLength; ++row) {
-        for (int position = 0; position < TopRowLength - row; ++position, ++cell) {
-            QLabel *box = Label3.at(cell);
-            const bool target = running && cell == triangle.NextCell();
-            const QString content = box->text().isEmpty() ? QStringLiteral("空") : box->text();
-            QString name = QStringLiteral("%1段目 %2番目 %3").arg(row + 1).arg(position + 1).arg(content);
-            if (target) {
-                name += QStringLiteral("、次に入力するマス");
-            }
-            // Only real changes, so that a screen reader hears about the boxes that changed.
-            if (box->accessibleName() != name) {
-                box->setAccessibleName(name);
-            }
+    const int target = IsTimerEnabled() ? triangle.NextCell() : -1;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        const bool filled = cell < triangle.NextCell();
+        QString name = QStringLiteral("%1段目 %2番目 %3")
+                           .arg(RowOf(cell) + 1)
+                           .arg(PositionInRow(cell) + 1)
+                           .arg(filled ? QString::number(triangle.Cell(cell)) : QStringLiteral("空"));
+        if (cell == target) {
+            name += QStringLiteral("、次に入力するマス");
+        }
+        // Only real changes, so that a screen reader hears about the boxes that changed.
+        QLabel *box = Label3.at(cell);
+        if (box->accessibleName() != name) {
+            box->setAccessibleName(name);
         }
     }
+}
+
+void Form1::AnnounceTarget(const QString &lead)
+{
+    const int target = triangle.NextCell();
+    if (target < TopRowLength || target > BottomCell) {
+        return;
+    }
+    const int left = LeftParentOf(target);
+    announcer->Announce(lead + QStringLiteral("次は %1段目 %2番目、上は %3 と %4")
+                                   .arg(RowOf(target) + 1)
+                                   .arg(PositionInRow(target) + 1)
+                                   .arg(triangle.Cell(left))
+                                   .arg(triangle.Cell(left + 1)));
 }
 
 void Form1::Timer1_Timer()
@@ -322,6 +378,9 @@ void Form1::ShowMessage(const std::string &text)
     box.setWindowModality(Qt::ApplicationModal);
     // With its one button as the escape button too, OK, Enter, Esc and the close box all agree.
     box.setEscapeButton(QMessageBox::Ok);
+    WidenForTitle(box);
+    // A screen reader may look at the boxes while this one is open.
+    DescribeCells();
     ++openMessageBoxes;
     box.exec();
     --openMessageBoxes;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form1: the main window. It lays out the triangle, the digit pad and the buttons, carries out
 // the engine's UiPort on them, and turns each control event into one engine operation.
 #pragma once
@@ -18,16 +19,21 @@ class QTimer;
 
 namespace sumdrop {
 
+class Announcer;
+
 class Form1 : public QWidget, public UiPort {
     Q_OBJECT
 
 public:
     // Loads a fresh main window if none is loaded, then shows it and brings it to the front.
+    // A fresh window starts its random sequence from the clock.
     static Form1 *ShowMainWindow();
+    // The same, with a given start of the random sequence, so that a game can be played again.
+    static Form1 *ShowMainWindow(std::uint64_t randomStart);
     // The loaded main window, or nullptr once it has been closed.
     static Form1 *Loaded();
 
-    Form1();
+    explicit Form1(std::uint64_t randomStart);
     ~Form1() override;
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
@@ -44,18 +50,21 @@ public:
     void ShowMessage(const std::string &text) override;
     double NextRandom() override;
 
-    // Replaces the clock-based start of the random sequence, so that a test can replay a game.
-    void RestartRandomSequence(std::uint64_t start);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void BuildControls();
+    void BuildTitle();
+    void BuildTriangle();
+    void BuildButtons();
+    void BuildTimeLabelAndTimer();
+    void DescribeButtons();
     void Form_Load();
     void PressDigit(int digit);
-    // Keeps what a screen reader says of each box in step with the game.
+    // Brings what a screen reader says of each box in step with the game.
     void DescribeCells();
+    // Tells a screen reader of the box to fill next, after what just happened.
+    void AnnounceTarget(const QString &lead);
 
     void Command1_Click();
     void Command2_Click();
@@ -92,7 +101,9 @@ private:
 
     Stopwatch stopwatch{*this};
     NumberTriangle triangle{*this, stopwatch};
+    std::uint64_t randomStart;
     std::mt19937_64 generator;
+    Announcer *announcer = nullptr;
     int openMessageBoxes = 0;
 };
 

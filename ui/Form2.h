@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form2: the help window, with the rule of the game in a picture and a sentence.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Metrics: the one place where the windows' twips and points become Qt's logical pixels.
 // Qt scales logical pixels to device pixels, so high-dpi screens need nothing more here.
 #pragma once

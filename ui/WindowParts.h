@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WindowParts: what both windows are built from. Each window exists at most once, is white
 // with black text, and holds labels placed at fixed positions.
 #pragma once
@@ -10,10 +11,11 @@
 namespace sumdrop {
 
 // Loads a fresh window when none is loaded, then shows it and brings it to the front.
-template <typename Window> Window *ShowSingleWindow(QPointer<Window> &loaded)
+template <typename Window, typename... Arguments>
+Window *ShowSingleWindow(QPointer<Window> &loaded, Arguments... arguments)
 {
     if (loaded.isNull()) {
-        loaded = new Window;
+        loaded = new Window(arguments...);
     }
     // A minimised window comes back too: the player asked to see it.
     loaded->setWindowState(loaded->windowState() & ~Qt::WindowMinimized);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sumdrop: starts the application with its main window.
 #include "Application.h"
 #include "Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Millions of engine calls in any order, including orders no window produces (a second Start,
 // Initialise mid-game, a timer switched by someone else, digits out of range): nothing throws,
 // every index stays inside the triangle and every counter inside its range.
@@ -50,19 +51,11 @@ public:
 // any state a game can reach, and broken by a second Start that redraws the top row mid-game.
 bool FilledCellsAgree(const NumberTriangle &triangle)
 {
-    int cell = TopRowLength;
-    int rowAboveStart = 0;
-    for (int length = TopRowLength - 1; length > 0; --length) {
-        for (int k = 0; k < length; ++k, ++cell) {
-            if (cell >= triangle.NextCell()) {
-                return true;
-            }
-            const int sum = triangle.Cell(rowAboveStart + k) + triangle.Cell(rowAboveStart + k + 1);
-            if (triangle.Cell(cell) != sum % 10) {
-                return false;
-            }
+    for (int cell = TopRowLength; cell < CellCount && cell < triangle.NextCell(); ++cell) {
+        const int left = LeftParentOf(cell);
+        if (triangle.Cell(cell) != (triangle.Cell(left) + triangle.Cell(left + 1)) % 10) {
+            return false;
         }
-        rowAboveStart += length + 1;
     }
     return true;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NumberTriangle: start, judging, row changes and the end of a game, against a recording port.
 #include "NumberTriangle.h"
 #include "RecordingPort.h"
@@ -29,12 +30,14 @@ protected:
         solved = testing::SolveTriangle(topRow);
     }
 
-    // Enters the right digit for every cell before `cell`.
+    // Enters the right digit for every cell before `cell`; one try a cell, so a target that
+    // fails to move on fails the test instead of spinning.
     void FillUpTo(int cell)
     {
-        while (triangle.NextCell() < cell) {
+        for (int tries = 0; tries < CellCount && triangle.NextCell() < cell; ++tries) {
             triangle.EnterDigit(solved.at(triangle.NextCell()));
         }
+        ASSERT_EQ(triangle.NextCell(), cell);
     }
 
     [[nodiscard]] int WrongDigitFor(int cell) const { return (solved.at(cell) + 3) % 10; }

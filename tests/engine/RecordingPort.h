@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RecordingPort: a UiPort that keeps the screen's state and a log of every call, with scripted
 // random numbers, so that engine tests fix the top row and check the order of effects.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ReferenceTriangle: the whole solved triangle for a top row, built row by row the plain way,
 // as a check on the engine's counter walk.
 #pragma once

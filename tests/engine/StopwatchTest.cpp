@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stopwatch: roll-overs of the counters and the exact texts the player reads.
 #include "Stopwatch.h"
 #include "RecordingPort.h"

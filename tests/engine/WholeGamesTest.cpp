@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole games with random top rows, random wrong digits and random clock ticks, judged against
 // the plain row-by-row solution. Set SUMDROP_PROPERTY_SEED to replay a failing run.
 #include "NumberTriangle.h"
@@ -42,8 +43,9 @@ TEST(WholeGames, AcceptExactlyTheRightDigitsInReadingOrderAndEndOnceAfterTheBott
         int accepted = 0;
         int endings = 0;
         int ticks = 0;
-        while (port.timerEnabled) {
+        for (int digits = 0; port.timerEnabled; ++digits) {
             ASSERT_LT(accepted, 28) << "game " << game << " ran past its last cell";
+            ASSERT_LT(digits, 10000) << "game " << game << " never reached its end";
             if (percent(random) < 40) {
                 stopwatch.Tick();
                 ++ticks;

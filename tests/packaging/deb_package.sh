@@ -1,44 +1,64 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build, unpacks it into a scratch root and checks
-# that the launcher, store entry, icons and program are where the launcher expects them.
-# Usage: deb_package.sh BUILD-DIR
+# SPDX-License-Identifier: MIT
+# Builds the Debian package from a copy of the sources as Debian would, has lintian check it,
+# then installs it into a scratch root, checks that the menu entry starts an installed program,
+# and removes it again, expecting nothing to be left behind.
+# Usage: deb_package.sh SOURCE-DIR VERSION APP-ID
 set -euo pipefail
-build=$1
+source_dir=$1 version=$2 id=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "$*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
-deb=$(find "$scratch/out" -maxdepth 1 -name 'sumdrop_*.deb' | head -n 1)
-[ -n "$deb" ] || fail "cpack made no sumdrop .deb"
+# The files git knows of, committed or not, without any build folder.
+tree=$scratch/sumdrop-$version
+mkdir -p "$tree"
+git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
+  (cd "$source_dir" && xargs -0 cp --parents -t "$tree" 2>/dev/null || true)
+[ -f "$tree/debian/rules" ] || fail "the copy of the sources has no debian/rules"
+
+# The other tests build on the other core.
+(cd "$tree" && DEB_BUILD_OPTIONS=parallel=1 dpkg-buildpackage -us -uc -b >"$scratch/build.log" 2>&1) ||
+  { tail -n 40 "$scratch/build.log" >&2; fail "dpkg-buildpackage failed"; }
+deb=$(find "$scratch" -maxdepth 1 -name "sumdrop_${version}_*.deb" | head -n 1)
+[ -n "$deb" ] || fail "dpkg-buildpackage made no sumdrop_${version} package"
+echo "$(basename "$deb"): $(du -k "$deb" | cut -f1) kB"
+dpkg-deb -f "$deb" Depends Recommends
+
+# lintian's own judgement, pedantic: no error and no warning.
+lintian --pedantic --info --no-tag-display-limit "$deb" >"$scratch/lintian.log" 2>&1 || true
+cat "$scratch/lintian.log"
+if grep -E '^[EW]: ' "$scratch/lintian.log" >/dev/null; then
+  fail "lintian found errors or warnings"
+fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = sumdrop ] || fail "package is $(field Package)"
-[ "$(field Version)" = 1.00 ] || fail "version is $(field Version)"
 [ "$(field Section)" = games ] || fail "section is $(field Section)"
-depends=$(field Depends)
-for needed in libqt6widgets6 libc6 fonts-ipafont-gothic; do
-  grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
-done
+[[ "$(field Depends)" == *fonts-ipafont-gothic* ]] || fail "Depends lacks the Japanese font: $(field Depends)"
+[[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends lacks the Wayland plugin: $(field Recommends)"
 
+# Install into a scratch root of its own, as dpkg would on a player's machine.
 root=$scratch/root
-dpkg-deb -x "$deb" "$root"
-id=org.sumdrop.Sumdrop
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+dpkg_root() { dpkg --root="$root" --force-not-root --force-depends --force-script-chrootless --log=/dev/null "$@"; }
+dpkg_root -i "$deb" >/dev/null
+
 launcher=$root/usr/share/applications/$id.desktop
 [ -f "$launcher" ] || fail "no launcher at /usr/share/applications/$id.desktop"
-[ -f "$root/usr/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" ||
-  fail "the metainfo does not launch $id.desktop"
-
+grep -q '^Categories=Game;' "$launcher" || fail "the launcher is not in the Game menu"
 program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$launcher")
-[ -x "$root/usr/bin/$program" ] || fail "the launcher runs $program, which is not in /usr/bin"
-file "$root/usr/bin/$program" | grep -q ELF || fail "/usr/bin/$program is not a program"
-
+[ -x "$root/usr/games/$program" ] || fail "the launcher runs $program, which is not in /usr/games"
+readelf -d "$root/usr/games/$program" | grep -q -E 'RUNPATH|RPATH' && fail "the program carries a RUNPATH"
+readelf -d "$root/usr/games/$program" | grep -q 'BIND_NOW' || fail "the program is not linked with -z now"
+[ -f "$root/usr/share/man/man6/$program.6.gz" ] || fail "no manual page $program(6)"
+[ -f "$root/usr/share/doc/sumdrop/copyright" ] || fail "no copyright file"
 icon=$(sed -n 's/^Icon=//p' "$launcher")
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon named $icon"
-for size in 16 24 32 48 64 128 256; do
-  png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png
-  [ -f "$png" ] || fail "no ${size}x${size} icon named $icon"
-  file "$png" | grep -q "$size x $size" || fail "$png is not $size x $size"
-done
-echo "$(basename "$deb"): $(dpkg-deb -c "$deb" | grep -c -v '/$') files, Depends: $depends"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
+  fail "the store entry does not list release $version"
+
+dpkg_root -r sumdrop >/dev/null
+left=$(cd "$root" && find . -path ./var/lib/dpkg -prune -o -type f -print)
+[ -z "$left" ] || fail "removing the package left files behind: $left"
+echo "installed and removed cleanly: launcher $id.desktop runs /usr/games/$program"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader gets through Qt's accessibility interfaces: boxes that say where they
 // are and what they hold, named buttons, a time label read on demand rather than announced ten
 // times a second, and message boxes that present themselves as alerts with their text.

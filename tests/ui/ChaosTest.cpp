@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random play on the real windows: thousands of clicks, keys, window closes and waits in any
 // order, also while message boxes are open, with the game's invariants checked after each one.
 // Mouse and keys go through the platform's input path, so a modal box blocks them as it does
@@ -6,6 +7,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Player.h"
+#include "RunNumber.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,15 +28,10 @@ using sumdrop::testing::Player;
 
 namespace {
 
-const QString LoadCaption = QStringLiteral("\u3000  分\u3000秒\u3000");
-const QRegularExpression RunningTime(QStringLiteral("^[0-9]+分[0-9]{1,2}\\.[0-9]秒$"));
-const QColor Shade(200, 200, 200);
+using sumdrop::testing::LoadCaption;
+using sumdrop::testing::Shade;
 
-std::uint32_t FromEnvironment(const char *name, std::uint32_t otherwise)
-{
-    const char *given = std::getenv(name);
-    return given != nullptr ? static_cast<std::uint32_t>(std::strtoul(given, nullptr, 10)) : otherwise;
-}
+const QRegularExpression RunningTime(QStringLiteral("^[0-9]+分[0-9]{1,2}\\.[0-9]秒$"));
 
 bool IsOpen(QWidget *window)
 {
@@ -71,7 +68,7 @@ private:
 
     // What the loaded main window has shown, to prove that a filled box never changes.
     QPointer<Form1> tracked;
-    std::array<QString, 36> filled{};
+    std::array<QString, sumdrop::CellCount> filled{};
     QPointer<QMessageBox> lastBox;
 
     int Roll(int sides) { return static_cast<int>(random() % static_cast<std::uint32_t>(sides)); }
@@ -110,16 +107,16 @@ private:
 
         const bool started = !player.Button(QStringLiteral("Command1"))->isVisible();
         Check(player.Button(QStringLiteral("Command2"))->isVisible() == started, "Quit shows exactly once started");
-        for (int cell = 0; cell < 36; ++cell) {
+        for (int cell = 0; cell < sumdrop::CellCount; ++cell) {
             const QString text = player.Cell(cell)->text();
             const bool shaded = player.Cell(cell)->palette().color(QPalette::Window) == Shade;
-            if (cell < 8) {
+            if (cell < sumdrop::TopRowLength) {
                 Check(!shaded, QStringLiteral("top box %1 is shaded").arg(cell));
                 Check(started ? (text.size() == 1 && text >= "0" && text <= "8") : text.isEmpty(),
                       QStringLiteral("top box %1 reads '%2'").arg(cell).arg(text));
                 continue;
             }
-            Check(shaded == (!text.isEmpty() || (cell == 8 && started)),
+            Check(shaded == (!text.isEmpty() || (cell == sumdrop::TopRowLength && started)),
                   QStringLiteral("box %1 %2shaded with '%3'").arg(cell).arg(shaded ? "" : "not ").arg(text));
             if (!text.isEmpty()) {
                 Check(player.Cell(cell - 1)->text().size() == 1,
@@ -142,10 +139,7 @@ private:
 
     void CheckInvariants()
     {
-        int helpWindows = 0;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            helpWindows += qobject_cast<Form2 *>(widget) != nullptr && widget->isVisible() ? 1 : 0;
-        }
+        const int helpWindows = sumdrop::testing::CountHelpWindows();
         Check(helpWindows <= 1, QStringLiteral("%1 help windows").arg(helpWindows));
         if (IsOpen(Form1::Loaded())) {
             CheckMainWindow(Form1::Loaded());
@@ -207,7 +201,7 @@ private:
             int digit = Roll(10);
             const bool started = !player.Button(QStringLiteral("Command1"))->isVisible();
             if (started && Roll(10) < 7) {
-                for (int cell = 8; cell < 36; ++cell) {
+                for (int cell = sumdrop::TopRowLength; cell < sumdrop::CellCount; ++cell) {
                     if (player.Cell(cell)->text().isEmpty()) {
                         digit = player.ExpectedDigit(cell);
                         break;
@@ -299,16 +293,17 @@ private slots:
 
     void randomPlayKeepsEveryInvariant()
     {
-        const std::uint32_t start = FromEnvironment("SUMDROP_CHAOS_SEED", std::random_device{}());
-        const long limit = FromEnvironment("SUMDROP_CHAOS_ACTIONS", 4000);
+        const std::uint32_t start = sumdrop::testing::RunNumber("SUMDROP_CHAOS_SEED");
+        const long limit = sumdrop::testing::RunNumber("SUMDROP_CHAOS_ACTIONS", 10000);
         random = std::mt19937(start);
         qInfo("replay with SUMDROP_CHAOS_SEED=%u", start);
 
-        while (actions < limit && failures.isEmpty()) {
+        // Each run plays at least one action, so there are never more runs than actions.
+        while (actions < limit && run < limit && failures.isEmpty()) {
             ++run;
             sumdrop::UnloadAllWindows();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            Form1::ShowMainWindow()->RestartRandomSequence(random());
+            Form1::ShowMainWindow(random());
             quitClicked = false;
             sinceAllClosed.invalidate();
             const int chain = ++generation;

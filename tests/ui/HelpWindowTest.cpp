@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window: the embedded rule picture, the window's layout, and how the help and main
 // windows come and go together.
 #include "Application.h"
@@ -22,6 +23,7 @@
 
 using sumdrop::Form1;
 using sumdrop::Form2;
+using sumdrop::testing::CountHelpWindows;
 using sumdrop::testing::MessageBoxAnswerer;
 using sumdrop::testing::Player;
 
@@ -34,15 +36,6 @@ const QRgb Red = qRgb(255, 0, 0);
 QImage RulePicture()
 {
     return QImage(QStringLiteral(":/assets/rule.png")).convertToFormat(QImage::Format_RGB32);
-}
-
-int CountHelpWindows()
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        count += qobject_cast<Form2 *>(widget) != nullptr && widget->isVisible() ? 1 : 0;
-    }
-    return count;
 }
 
 void FinishPendingDeletes()
@@ -220,7 +213,7 @@ private slots:
         const Player player(fresh);
         QVERIFY(player.Button(QStringLiteral("Command1"))->isVisible());
         QVERIFY(!player.Button(QStringLiteral("Command2"))->isVisible());
-        QCOMPARE(player.TimeLabel()->text(), QStringLiteral("\u3000  分\u3000秒\u3000"));
+        QCOMPARE(player.TimeLabel()->text(), sumdrop::testing::LoadCaption);
         QVERIFY(!fresh->IsTimerEnabled());
         for (int cell = 0; cell < 36; ++cell) {
             QVERIFY(player.Cell(cell)->text().isEmpty());

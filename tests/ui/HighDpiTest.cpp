@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both windows at a device pixel ratio of 2 (run with QT_SCALE_FACTOR=2): the layout keeps its
 // logical geometry, the digits stay inside their boxes, and the rule picture is doubled pixel
 // for pixel rather than blurred.

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: MIT
 // The main window as a player meets it: its layout and fonts, the keyboard, a whole game
 // played on the real buttons with the real message boxes, and the ways the program ends.
 #include "Application.h"
 #include "Form1.h"
 #include "MessageBoxAnswerer.h"
 #include "Player.h"
+#include "RunNumber.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QRawFont>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include <random>
 
 using sumdrop::Form1;
+using sumdrop::testing::LoadCaption;
 using sumdrop::testing::MessageBoxAnswerer;
 using sumdrop::testing::Player;
 
@@ -24,7 +26,6 @@ namespace {
 
 const QString StartFirst = QStringLiteral("スタートボタンを押してください");
 const QString Wrong = QStringLiteral("間違いです");
-const QString LoadCaption = QStringLiteral("\u3000  分\u3000秒\u3000");
 
 } // namespace
 
@@ -118,8 +119,7 @@ private slots:
         QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
         // Every lower cell sits centred under the gap between its two parents.
         for (int cell = 8; cell < 36; ++cell) {
-            const int row = Player::RowOf(cell);
-            const int leftParent = Player::FirstCellOfRow(row - 1) + cell - Player::FirstCellOfRow(row);
+            const int leftParent = sumdrop::LeftParentOf(cell);
             const QRect left = Cell(leftParent)->geometry();
             const QRect right = Cell(leftParent + 1)->geometry();
             const QRect box = Cell(cell)->geometry();
@@ -220,7 +220,7 @@ private slots:
             QVERIFY2(text >= "0" && text <= "8", qPrintable(text));
         }
         QVERIFY(Cell(8)->text().isEmpty());
-        QCOMPARE(Cell(8)->palette().color(QPalette::Window), QColor(200, 200, 200));
+        QCOMPARE(Cell(8)->palette().color(QPalette::Window), sumdrop::testing::Shade);
         QCOMPARE(Cell(9)->palette().color(QPalette::Window), QColor(Qt::white));
 
         const bool ticked = QTest::qWaitFor([&] { return !firstTick.isEmpty(); }, 1000);
@@ -280,10 +280,13 @@ private slots:
 
     void wholeGameOnTheRealButtons()
     {
-        const auto start = static_cast<std::uint64_t>(QRandomGenerator::global()->generate64());
-        qInfo("replay with RestartRandomSequence(%llu)", static_cast<unsigned long long>(start));
-        window->RestartRandomSequence(start);
-        std::mt19937 chooser(static_cast<std::uint32_t>(start));
+        // A window of its own, whose top row and wrong digits SUMDROP_GAME_NUMBER replays.
+        sumdrop::UnloadAllWindows();
+        const std::uint32_t game = sumdrop::testing::RunNumber("SUMDROP_GAME_NUMBER");
+        qInfo("replay with SUMDROP_GAME_NUMBER=%u", game);
+        window = Form1::ShowMainWindow(game);
+        player = Player(window);
+        std::mt19937 chooser(game);
 
         MessageBoxAnswerer answerer;
         Click(Find<QPushButton>("Command1"));
@@ -313,7 +316,7 @@ private slots:
             }
             Click(DigitButton(right));
             QCOMPARE(Cell(cell)->text(), QString::number(right));
-            QCOMPARE(Cell(cell)->palette().color(QPalette::Window), QColor(200, 200, 200));
+            QCOMPARE(Cell(cell)->palette().color(QPalette::Window), sumdrop::testing::Shade);
             if (cell < 35) {
                 QVERIFY(answerer.texts.isEmpty());
             }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MessageBoxAnswerer: answers the real message boxes the windows open, the way a player would,
 // and records what each said. It polls from the nested event loop that a modal box runs.
 #pragma once

@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: MIT
 // Player: reaches the main window's controls by name and works out the digit each box needs
 // from the digits shown above it, as a player would.
 #pragma once
 
 #include "Form1.h"
+#include "Form2.h"
 #include "MessageBoxAnswerer.h"
+#include "Stopwatch.h"
+#include "TriangleShape.h"
+#include "UiPort.h"
 
 #include <QImage>
 #include <QLabel>
@@ -12,6 +17,19 @@
 #include <QtMath>
 
 namespace sumdrop::testing {
+
+// The time label before the first tick, and the grey of a filled box, as the engine has them.
+inline const QString LoadCaption = QString::fromUtf8(TimeLabelLoadCaption);
+inline const QColor Shade(ShadeColor.red, ShadeColor.green, ShadeColor.blue);
+
+inline int CountHelpWindows()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        count += qobject_cast<Form2 *>(widget) != nullptr && widget->isVisible() ? 1 : 0;
+    }
+    return count;
+}
 
 // Drops the offscreen platform's notes about window-manager features it does not have.
 inline void QuietOffscreenNotes()
@@ -63,30 +81,10 @@ public:
     }
     [[nodiscard]] QLabel *TimeLabel() const { return Find<QLabel>(QStringLiteral("Label2")); }
 
-    // Row r of the triangle holds 8 - r boxes, counted from the top.
-    static int RowOf(int cell)
-    {
-        int row = 0;
-        for (int length = 8; cell >= length; --length) {
-            cell -= length;
-            ++row;
-        }
-        return row;
-    }
-    static int FirstCellOfRow(int row)
-    {
-        int cell = 0;
-        for (int r = 0; r < row; ++r) {
-            cell += 8 - r;
-        }
-        return cell;
-    }
-
     // The digit that belongs in a box: the ones digit of the two digits shown above it.
     [[nodiscard]] int ExpectedDigit(int cell) const
     {
-        const int row = RowOf(cell);
-        const int left = FirstCellOfRow(row - 1) + (cell - FirstCellOfRow(row));
+        const int left = LeftParentOf(cell);
         return (Cell(left)->text().toInt() + Cell(left + 1)->text().toInt()) % 10;
     }
 

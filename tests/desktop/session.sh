@@ -1,0 +1,90 @@
+# SPDX-License-Identifier: MIT
+# session.sh: sourced by the desktop tests. Starts the parts of a player's desktop that a test
+# asks for (an X server, a session bus, a window manager, a Wayland compositor, the
+# accessibility bus), each private to the test and each ended by its PID when the test ends.
+# Every wait is bounded, so a part that never comes up fails the test instead of hanging it.
+
+session_dir=$(mktemp -d)
+session_pids=()
+export XDG_RUNTIME_DIR=$session_dir/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
+
+end_session() {
+  local i
+  for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
+    kill "${session_pids[i]}" 2>/dev/null || true
+  done
+  for pid in "${session_pids[@]}"; do
+    wait_gone "$pid" 50 || kill -9 "$pid" 2>/dev/null || true
+  done
+  rm -rf "$session_dir"
+}
+trap end_session EXIT
+
+fail() {
+  echo "$*" >&2
+  exit 1
+}
+
+# wait_for TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds.
+wait_for() {
+  local tenths=$1
+  shift
+  local i
+  for ((i = 0; i < tenths; i++)); do
+    if "$@"; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_gone PID TENTHS: true once the process has ended (reaped, or left as a zombie).
+wait_gone() {
+  local pid=$1
+  gone() { ! kill -0 "$pid" 2>/dev/null || [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ]; }
+  wait_for "$2" gone
+}
+
+start_x_server() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session_dir/display" 2>"$session_dir/xvfb.log" &
+  session_pids+=($!)
+  display_chosen() { [ -s "$session_dir/display" ]; }
+  wait_for 100 display_chosen || fail "Xvfb did not start: $(cat "$session_dir/xvfb.log")"
+  export DISPLAY=:$(head -n 1 "$session_dir/display")
+}
+
+start_session_bus() {
+  dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$session_dir/bus" 4>"$session_dir/bus.pid"
+  session_pids+=("$(head -n 1 "$session_dir/bus.pid")")
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$session_dir/bus")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
+start_window_manager() {
+  openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
+  session_pids+=($!)
+  wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  wait_for 100 wm_ready || fail "openbox did not start: $(cat "$session_dir/openbox.log")"
+}
+
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$session_dir/atspi.log" 2>&1 &
+  session_pids+=($!)
+  bus_ready() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1; }
+  wait_for 100 bus_ready || fail "the accessibility bus did not start: $(cat "$session_dir/atspi.log")"
+  # Qt serves the bus whenever it is there, as it does under a screen reader.
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+start_wayland_compositor() {
+  weston --backend=headless-backend.so --use-pixman --socket=wayland-sumdrop --width=1280 --height=1024 \
+    --idle-time=0 >"$session_dir/weston.log" 2>&1 &
+  session_pids+=($!)
+  socket_ready() { [ -S "$XDG_RUNTIME_DIR/wayland-sumdrop" ]; }
+  wait_for 100 socket_ready || fail "weston did not start: $(cat "$session_dir/weston.log")"
+  export WAYLAND_DISPLAY=wayland-sumdrop
+}

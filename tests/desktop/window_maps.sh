@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Starts the built game on a real X server, checks that its main window maps at its full size,
+# then plays Start and Quit with the mouse and expects a clean exit.
+# Usage: window_maps.sh PATH-TO-SUMDROP
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/session.sh"
+source "$here/layout.sh"
+program=$1
+
+start_session_bus
+start_x_server
+"$program" &
+pid=$!
+session_pids+=("$pid")
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+[ "$size" = 598x672 ] || fail "main window mapped at $size, not 598x672"
+echo "main window mapped at $size"
+
+# Start, then Quit, which shows only once the game runs: clicked until the program ends.
+click "$window" "$START_BUTTON"
+quit_until_gone() {
+  click "$window" "$QUIT_BUTTON" 2>/dev/null || true
+  wait_gone "$pid" 5
+}
+wait_for 20 quit_until_gone || fail "the game was still running after Quit was clicked"
+status=0
+wait "$pid" || status=$?
+echo "the game ended with status $status after Quit"
+exit "$status"
