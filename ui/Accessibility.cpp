@@ -7,7 +7,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 
 namespace sumdrop {
 
@@ -35,6 +34,9 @@ QAccessibleInterface *InterfaceFactory(const QString &className, QObject *object
     if (auto *label = qobject_cast<TimeLabel *>(object)) {
         return new TimeLabelInterface(label);
     }
+    if (auto *notice = qobject_cast<AnnouncementLabel *>(object)) {
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+    }
     if (className == QLatin1String("sumdrop::Form1") || className == QLatin1String("sumdrop::Form2")) {
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     }
@@ -48,35 +50,18 @@ void InstallAccessibility()
     QAccessible::installFactory(InterfaceFactory);
 }
 
-Announcer::Announcer(QWidget *owner) : QObject(owner), window(owner)
+Announcer::Announcer(QWidget *owner) : QObject(owner), notice(new AnnouncementLabel(owner))
 {
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget * /*now*/) {
-        if (old != nullptr && old == speaker) {
-            Restore();
-        }
-    });
+    notice->setObjectName(QStringLiteral("announcement"));
+    notice->setGeometry(0, 0, 0, 0);
+    notice->hide();
 }
 
 void Announcer::Announce(const QString &text)
 {
-    QWidget *focus = window->focusWidget();
-    if (focus == nullptr) {
-        return;
-    }
-    if (focus != speaker) {
-        Restore();
-        speaker = focus;
-        ownDescription = focus->accessibleDescription();
-    }
-    focus->setAccessibleDescription(text);
-}
-
-void Announcer::Restore()
-{
-    if (!speaker.isNull()) {
-        speaker->setAccessibleDescription(ownDescription);
-    }
-    speaker.clear();
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
 }
 
 } // namespace sumdrop

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 namespace sumdrop {
@@ -25,9 +24,9 @@ inline const QString TimeLabelAccessibleName = QStringLiteral("経過時間");
 // presents both windows as windows with a title. Called once, before any window is built.
 void InstallAccessibility();
 
-// Speaks a short line through the focused button of its window. Screen readers speak a new
-// description of the focused control at once, and this Qt has no other way to announce. The
-// button gets its own description back as soon as the focus leaves it.
+// Speaks short lines to a screen reader. Qt 6.4 has no announcement call, and the screen
+// reader cannot read the name or description changes it sends. It does speak a notification
+// the moment it shows, so each line is shown as one: a label of no size, never seen on screen.
 class Announcer : public QObject {
     Q_OBJECT
 
@@ -37,11 +36,15 @@ public:
     void Announce(const QString &text);
 
 private:
-    void Restore();
+    QLabel *notice;
+};
 
-    QWidget *window;
-    QPointer<QWidget> speaker;
-    QString ownDescription;
+// The label that carries the lines, with the notification role for assistive technology.
+class AnnouncementLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
 };
 
 } // namespace sumdrop

@@ -17,6 +17,7 @@ end_session() {
   done
   for pid in "${session_pids[@]}"; do
     wait_gone "$pid" 50 || kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   rm -rf "$session_dir"
 }

@@ -137,6 +137,9 @@ private slots:
     {
         QStringList captions;
         for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (widget->size().isEmpty()) {
+                continue; // never drawn: the screen reader's notices
+            }
             QString text;
             if (auto *label = qobject_cast<QLabel *>(widget)) {
                 text = label->text();
