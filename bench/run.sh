@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures the game against a bare Qt window on a real X server (Xvfb) and prints medians:
 # time until the main window is mapped, resident memory a second later, CPU used during a
 # running game, and wake-ups while waiting for Start. Usage: bash bench/run.sh [RUNS]
@@ -13,6 +14,7 @@ if [ "${1:-}" != "--inside-x" ]; then
 fi
 build=$2
 runs=$3
+source "$(dirname "$0")/../tests/desktop/layout.sh"
 game=$build/ui/sumdrop
 baseline=$build/bench/sumdrop_baseline
 timer=$build/bench/map_timer
@@ -53,8 +55,7 @@ observe() {
   sleep 1
   if [ "$2" = start ]; then
     window=$(xdotool search --name '^Form1$' | head -n 1)
-    xdotool mousemove --window "$window" 460 636 click 1
-    sleep 0.5
+    click "$window" "$START_BUTTON"
   fi
   t0=$(cpu_ticks "$pid") s0=$(switches "$pid")
   sleep "$1"
