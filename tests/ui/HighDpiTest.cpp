@@ -44,7 +44,9 @@ private slots:
         QCOMPARE(player.Cell(35)->geometry(), QRect(280, 432, 33, 33));
         QCOMPARE(player.Button(QStringLiteral("Command1"))->geometry(), QRect(360, 616, 201, 41));
         for (QWidget *control : window->findChildren<QWidget *>()) {
-            QVERIFY2(window->rect().contains(control->geometry()), qPrintable(control->objectName()));
+            // Controls of no size are never drawn: the screen reader's notices.
+            QVERIFY2(control->size().isEmpty() || window->rect().contains(control->geometry()),
+                     qPrintable(control->objectName()));
         }
 
         Player::Click(player.Button(QStringLiteral("Command1")));
