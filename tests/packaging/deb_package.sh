@@ -42,7 +42,7 @@ root=$scratch/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
 dpkg_root() { dpkg --root="$root" --force-not-root --force-depends --force-script-chrootless --log=/dev/null "$@"; }
-dpkg_root -i "$deb" >/dev/null
+dpkg_root -i "$deb" >/dev/null 2>&1 || fail "dpkg could not install the package"
 
 launcher=$root/usr/share/applications/$id.desktop
 [ -f "$launcher" ] || fail "no launcher at /usr/share/applications/$id.desktop"
