@@ -61,7 +61,7 @@ Form1::Form1(std::uint64_t start) : randomStart(start)
     BuildTriangle();
     BuildButtons();
     BuildTimeLabelAndTimer();
-    DescribeButtons();
+    PrepareForScreenReaders();
     Form_Load();
 }
 
@@ -173,7 +173,7 @@ void Form1::BuildTimeLabelAndTimer()
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
-void Form1::DescribeButtons()
+void Form1::PrepareForScreenReaders()
 {
     Command1->setAccessibleDescription(QStringLiteral("ゲームを始める"));
     Command2->setAccessibleDescription(QStringLiteral("ゲームを終了する"));

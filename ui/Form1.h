@@ -58,7 +58,7 @@ private:
     void BuildTriangle();
     void BuildButtons();
     void BuildTimeLabelAndTimer();
-    void DescribeButtons();
+    void PrepareForScreenReaders();
     void Form_Load();
     void PressDigit(int digit);
     // Brings what a screen reader says of each box in step with the game.

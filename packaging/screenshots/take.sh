@@ -13,7 +13,7 @@ start_session_bus
 start_x_server
 "$program" &
 session_pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+window=$(main_window)
 click "$window" "$START_BUTTON"
 # Let the clock show a time, so that the picture is of a game under way.
 sleep 3

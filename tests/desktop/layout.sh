@@ -21,3 +21,19 @@ click() {
   # shellcheck disable=SC2086 # the point is two words
   xdotool mousemove --window "$1" $2 click 1
 }
+
+# The game's main window, once it is mapped.
+main_window() {
+  timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1
+}
+
+# quit_game WINDOW PID: clicks Quit, which shows only once a game runs, until the game has
+# ended. Needs session.sh; true once it has ended.
+quit_game() {
+  local window=$1 pid=$2
+  click_quit() {
+    click "$window" "$QUIT_BUTTON" 2>/dev/null || true
+    wait_gone "$pid" 5
+  }
+  wait_for 20 click_quit
+}

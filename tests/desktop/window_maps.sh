@@ -15,18 +15,13 @@ start_x_server
 pid=$!
 session_pids+=("$pid")
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+window=$(main_window)
 size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$size" = 598x672 ] || fail "main window mapped at $size, not 598x672"
 echo "main window mapped at $size"
 
-# Start, then Quit, which shows only once the game runs: clicked until the program ends.
 click "$window" "$START_BUTTON"
-quit_until_gone() {
-  click "$window" "$QUIT_BUTTON" 2>/dev/null || true
-  wait_gone "$pid" 5
-}
-wait_for 20 quit_until_gone || fail "the game was still running after Quit was clicked"
+quit_game "$window" "$pid" || fail "the game was still running after Quit was clicked"
 status=0
 wait "$pid" || status=$?
 echo "the game ended with status $status after Quit"

@@ -27,7 +27,7 @@ game_started() { pgrep -P "$tracer" >/dev/null; }
 wait_for 100 game_started || fail "the game did not start"
 pid=$(pgrep -P "$tracer" | head -n 1)
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+window=$(main_window)
 # Start, a digit, its message box (if the digit was wrong) answered with Enter, then Quit.
 click "$window" "$START_BUTTON"
 click "$window" "$DIGIT_0_BUTTON"
@@ -36,11 +36,7 @@ if box=$(timeout 2 xdotool search --sync --onlyvisible --name '^Sumdrop$' 2>/dev
   box_closed() { ! xdotool search --onlyvisible --name '^Sumdrop$' >/dev/null 2>&1; }
   wait_for 50 box_closed || fail "the message box did not close on Enter"
 fi
-quit_until_gone() {
-  click "$window" "$QUIT_BUTTON" 2>/dev/null || true
-  wait_gone "$pid" 5
-}
-wait_for 20 quit_until_gone || fail "the game did not end after Quit"
+quit_game "$window" "$pid" || fail "the game did not end after Quit"
 wait_gone "$tracer" 50 || true
 
 # Calls that write: opens for writing or creating, and every create, rename, link or removal.
