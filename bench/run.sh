@@ -14,7 +14,7 @@ if [ "${1:-}" != "--inside-x" ]; then
 fi
 build=$2
 runs=$3
-source "$(dirname "$0")/../tests/desktop/layout.sh"
+source "$(dirname "$0")/../desktop/layout.sh"
 game=$build/ui/sumdrop
 baseline=$build/bench/sumdrop_baseline
 timer=$build/bench/map_timer
@@ -24,7 +24,20 @@ unset QT_QPA_PLATFORM
 median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else printf "%.1f\n", (v[m] + v[m + 1]) / 2 }'; }
 # Ends a measured program; it is not our child, so a zombie left unreaped counts as ended.
 running() { [ -e "/proc/$1/stat" ] && [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" != Z ]; }
-stop() { kill "$1" 2>/dev/null || true; while running "$1"; do sleep 0.05; done; }
+# Five seconds to end after SIGTERM, then SIGKILL and five more; a program that outlives both
+# fails the benchmark.
+stop() {
+  local signal tries
+  for signal in TERM KILL; do
+    kill -s "$signal" "$1" 2>/dev/null || true
+    for ((tries = 0; tries < 100; tries++)); do
+      running "$1" || return 0
+      sleep 0.05
+    done
+  done
+  echo "process $1 did not end" >&2
+  return 1
+}
 # CPU ticks (user + system) of the process and all its threads.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # Context switches of all threads: each wake-up of a sleeping thread is one.

@@ -25,8 +25,10 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the game needs, on X11 and natively on Wayland.
-GAME_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev qt6-wayland fonts-ipafont-gothic)
+# What building and running the game needs, on X11 and natively on Wayland (where it asks for
+# window activation itself, through Qt's native interface and the protocol's client code).
+GAME_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-private-dev libwayland-dev wayland-protocols qt6-wayland
+  fonts-ipafont-gothic)
 
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]: configures once, then rebuilds what changed.
 configure_and_build() {

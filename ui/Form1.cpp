@@ -6,6 +6,8 @@
 #include "Accessibility.h"
 #include "Form2.h"
 #include "Metrics.h"
+#include "Narration.h"
+#include "WindowActivation.h"
 #include "WindowParts.h"
 
 #include <QApplication>
@@ -15,8 +17,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringList>
 #include <QTimer>
+#include <QWindow>
 
 #include <chrono>
 
@@ -54,9 +56,9 @@ Form1 *Form1::Loaded()
     return loadedMainWindow;
 }
 
-Form1::Form1(std::uint64_t start) : randomStart(start)
+Form1::Form1(std::uint64_t start) : scale(metrics::Scale::ToFitScreen({ClientWidth, ClientHeight})), randomStart(start)
 {
-    SetUpWindow(*this, QStringLiteral("Form1"), metrics::Rect(0, 0, 8970, 10080).size());
+    SetUpWindow(*this, QStringLiteral("Form1"), scale.Size(ClientWidth, ClientHeight));
     BuildTitle();
     BuildTriangle();
     BuildButtons();
@@ -73,8 +75,8 @@ Form1::~Form1()
 
 void Form1::BuildTitle()
 {
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("サムドロップ"),
-                       metrics::Rect(2040, 120, 4575, 855), metrics::Font(36, false), Qt::AlignHCenter);
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("サムドロップ"), scale.Rect(2040, 120, 4575, 855),
+                       scale.Font(36, false), Qt::AlignHCenter);
 }
 
 void Form1::BuildTriangle()
@@ -89,10 +91,10 @@ void Form1::BuildTriangle()
     constexpr int size = 495;
     for (int cell = 0; cell < CellCount; ++cell) {
         const int row = RowOf(cell);
-        QLabel *box = MakeLabel(
-            this, QStringLiteral("Label3_%1").arg(cell), QString(),
-            metrics::Rect(left + rowShift * row + pitch * PositionInRow(cell), top + rowPitch * row, size, size),
-            metrics::Font(24, true), Qt::AlignHCenter);
+        QLabel *box =
+            MakeLabel(this, QStringLiteral("Label3_%1").arg(cell), QString(),
+                      scale.Rect(left + rowShift * row + pitch * PositionInRow(cell), top + rowPitch * row, size, size),
+                      scale.Font(24, true), Qt::AlignHCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);
         // A framed label indents its text by half an "x" from the aligned edge, which would
@@ -112,33 +114,33 @@ void Form1::BuildButtons()
         QFont font;
         void (Form1::*handler)();
     };
-    const QFont pad = metrics::Font(14.25, true);
+    const QFont pad = scale.Font(14.25, true);
     const std::array<ButtonLayout, 13> layouts{{
-        {&Form1::Command1, "Command1", QStringLiteral("スタート"), metrics::Rect(5400, 9240, 3015, 615),
-         metrics::Font(27.75, false), &Form1::Command1_Click},
-        {&Form1::Command2, "Command2", QStringLiteral("終了"), metrics::Rect(7200, 8640, 1215, 495),
-         metrics::Font(18, false), &Form1::Command2_Click},
-        {&Form1::Command3, "Command3", QStringLiteral("0"), metrics::Rect(480, 7920, 495, 495), pad,
+        {&Form1::Command1, "Command1", QStringLiteral("スタート"), scale.Rect(5400, 9240, 3015, 615),
+         scale.Font(27.75, false), &Form1::Command1_Click},
+        {&Form1::Command2, "Command2", QStringLiteral("終了"), scale.Rect(7200, 8640, 1215, 495), scale.Font(18, false),
+         &Form1::Command2_Click},
+        {&Form1::Command3, "Command3", QStringLiteral("0"), scale.Rect(480, 7920, 495, 495), pad,
          &Form1::Command3_Click},
-        {&Form1::Command4, "Command4", QStringLiteral("1"), metrics::Rect(1200, 7920, 495, 495), pad,
+        {&Form1::Command4, "Command4", QStringLiteral("1"), scale.Rect(1200, 7920, 495, 495), pad,
          &Form1::Command4_Click},
-        {&Form1::Command5, "Command5", QStringLiteral("2"), metrics::Rect(1920, 7920, 495, 495), pad,
+        {&Form1::Command5, "Command5", QStringLiteral("2"), scale.Rect(1920, 7920, 495, 495), pad,
          &Form1::Command5_Click},
-        {&Form1::Command6, "Command6", QStringLiteral("3"), metrics::Rect(2640, 7920, 495, 495), pad,
+        {&Form1::Command6, "Command6", QStringLiteral("3"), scale.Rect(2640, 7920, 495, 495), pad,
          &Form1::Command6_Click},
-        {&Form1::Command7, "Command7", QStringLiteral("4"), metrics::Rect(3360, 7920, 495, 495), pad,
+        {&Form1::Command7, "Command7", QStringLiteral("4"), scale.Rect(3360, 7920, 495, 495), pad,
          &Form1::Command7_Click},
-        {&Form1::Command8, "Command8", QStringLiteral("5"), metrics::Rect(480, 8760, 495, 495), pad,
+        {&Form1::Command8, "Command8", QStringLiteral("5"), scale.Rect(480, 8760, 495, 495), pad,
          &Form1::Command8_Click},
-        {&Form1::Command9, "Command9", QStringLiteral("6"), metrics::Rect(1200, 8760, 495, 495), pad,
+        {&Form1::Command9, "Command9", QStringLiteral("6"), scale.Rect(1200, 8760, 495, 495), pad,
          &Form1::Command9_Click},
-        {&Form1::Command10, "Command10", QStringLiteral("7"), metrics::Rect(1920, 8760, 495, 495), pad,
+        {&Form1::Command10, "Command10", QStringLiteral("7"), scale.Rect(1920, 8760, 495, 495), pad,
          &Form1::Command10_Click},
-        {&Form1::Command11, "Command11", QStringLiteral("8"), metrics::Rect(2640, 8760, 495, 495), pad,
+        {&Form1::Command11, "Command11", QStringLiteral("8"), scale.Rect(2640, 8760, 495, 495), pad,
          &Form1::Command11_Click},
-        {&Form1::Command12, "Command12", QStringLiteral("9"), metrics::Rect(3360, 8760, 495, 495), pad,
+        {&Form1::Command12, "Command12", QStringLiteral("9"), scale.Rect(3360, 8760, 495, 495), pad,
          &Form1::Command12_Click},
-        {&Form1::Command13, "Command13", QStringLiteral("ヘルプ"), metrics::Rect(5400, 8640, 1575, 495), pad,
+        {&Form1::Command13, "Command13", QStringLiteral("ヘルプ"), scale.Rect(5400, 8640, 1575, 495), pad,
          &Form1::Command13_Click},
     }};
     for (const ButtonLayout &layout : layouts) {
@@ -163,7 +165,7 @@ void Form1::BuildButtons()
 void Form1::BuildTimeLabelAndTimer()
 {
     Label2 = MakeLabel<TimeLabel>(this, QStringLiteral("Label2"), QString::fromUtf8(TimeLabelLoadCaption),
-                                  metrics::Rect(3120, 9480, 1695, 375), metrics::Font(18, true), Qt::AlignLeft);
+                                  scale.Rect(3120, 9480, 1695, 375), scale.Font(18, true), Qt::AlignLeft);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -210,11 +212,7 @@ void Form1::Command1_Click()
 {
     triangle.StartGame();
     DescribeCells();
-    QStringList topRow;
-    for (int cell = 0; cell < TopRowLength; ++cell) {
-        topRow << QString::number(triangle.Cell(cell));
-    }
-    AnnounceTarget(QStringLiteral("一番上の段は %1。").arg(topRow.join(QLatin1Char(' '))));
+    Narrate(StartNarration(triangle));
 }
 
 void Form1::Command2_Click()
@@ -284,23 +282,16 @@ void Form1::PressDigit(int digit)
     triangle.EnterDigit(digit);
     DescribeCells();
     // A wrong digit and the end of the game speak through their message boxes.
-    if (triangle.NextCell() != target && IsTimerEnabled()) {
-        AnnounceTarget(QStringLiteral("正解。"));
+    if (triangle.NextCell() != target) {
+        Narrate(RightDigitNarration(triangle));
     }
 }
 
 void Form1::DescribeCells()
 {
-    const int target = IsTimerEnabled() ? triangle.NextCell() : -1;
+    const bool running = IsTimerEnabled();
     for (int cell = 0; cell < CellCount; ++cell) {
-        const bool filled = cell < triangle.NextCell();
-        QString name = QStringLiteral("%1段目 %2番目 %3")
-                           .arg(RowOf(cell) + 1)
-                           .arg(PositionInRow(cell) + 1)
-                           .arg(filled ? QString::number(triangle.Cell(cell)) : QStringLiteral("空"));
-        if (cell == target) {
-            name += QStringLiteral("、次に入力するマス");
-        }
+        const QString name = QString::fromStdString(CellName(triangle, cell, running));
         // Only real changes, so that a screen reader hears about the boxes that changed.
         QLabel *box = Label3.at(cell);
         if (box->accessibleName() != name) {
@@ -309,18 +300,11 @@ void Form1::DescribeCells()
     }
 }
 
-void Form1::AnnounceTarget(const QString &lead)
+void Form1::Narrate(const std::string &sentence)
 {
-    const int target = triangle.NextCell();
-    if (target < TopRowLength || target > BottomCell) {
-        return;
+    if (!sentence.empty()) {
+        announcer->Announce(QString::fromStdString(sentence));
     }
-    const int left = LeftParentOf(target);
-    announcer->Announce(lead + QStringLiteral("次は %1段目 %2番目、上は %3 と %4")
-                                   .arg(RowOf(target) + 1)
-                                   .arg(PositionInRow(target) + 1)
-                                   .arg(triangle.Cell(left))
-                                   .arg(triangle.Cell(left + 1)));
 }
 
 void Form1::Timer1_Timer()
@@ -379,6 +363,14 @@ void Form1::ShowMessage(const std::string &text)
     // With its one button as the escape button too, OK, Enter, Esc and the close box all agree.
     box.setEscapeButton(QMessageBox::Ok);
     WidenForTitle(box);
+    // A click on another of the game's windows may take the keyboard to it (Wayland compositors
+    // do), where Enter and Esc would be lost; the keyboard goes back to the box. Focus leaving for
+    // another program is left alone.
+    connect(qApp, &QGuiApplication::focusWindowChanged, &box, [&box](QWindow *focus) {
+        if (focus != nullptr && focus != box.windowHandle() && box.isVisible()) {
+            BringToFront(box);
+        }
+    });
     // A screen reader may look at the boxes while this one is open.
     DescribeCells();
     ++openMessageBoxes;

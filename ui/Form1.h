@@ -3,6 +3,7 @@
 // the engine's UiPort on them, and turns each control event into one engine operation.
 #pragma once
 
+#include "Metrics.h"
 #include "NumberTriangle.h"
 #include "Stopwatch.h"
 #include "UiPort.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -63,8 +65,8 @@ private:
     void PressDigit(int digit);
     // Brings what a screen reader says of each box in step with the game.
     void DescribeCells();
-    // Tells a screen reader of the box to fill next, after what just happened.
-    void AnnounceTarget(const QString &lead);
+    // Hands a sentence of the game's narration to the screen reader; an empty one says nothing.
+    void Narrate(const std::string &sentence);
 
     void Command1_Click();
     void Command2_Click();
@@ -80,6 +82,11 @@ private:
     void Command12_Click();
     void Command13_Click();
     void Timer1_Timer();
+
+    // The client area in twips, and the pixels it comes to on this screen.
+    static constexpr int ClientWidth = 8970;
+    static constexpr int ClientHeight = 10080;
+    const metrics::Scale scale;
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -2,6 +2,8 @@
 // Form2: the help window, with the rule of the game in a picture and a sentence.
 #pragma once
 
+#include "Metrics.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -23,6 +25,11 @@ public:
 
 private:
     void Command1_Click();
+
+    // The client area in twips, and the pixels it comes to on this screen.
+    static constexpr int ClientWidth = 7560;
+    static constexpr int ClientHeight = 6645;
+    const metrics::Scale scale;
 
     QLabel *Label1 = nullptr;
     QLabel *Image1 = nullptr;

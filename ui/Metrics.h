@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Metrics: the one place where the windows' twips and points become Qt's logical pixels.
-// Qt scales logical pixels to device pixels, so high-dpi screens need nothing more here.
+// Qt scales logical pixels to device pixels, so high-dpi screens need nothing more here. Where a
+// window would not fit its screen, the whole window is drawn smaller by one factor.
 #pragma once
 
 #include <QFont>
@@ -12,32 +13,58 @@ namespace sumdrop::metrics {
 // The windows are laid out at 96 dots per inch: 1440 twips and 72 points to the inch.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int Pixels(int twips)
-{
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
-
-constexpr QRect Rect(int left, int top, int width, int height)
-{
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
-
-// Fonts are sized in pixels, not points, so text keeps fitting its twips-sized box whatever
-// dpi the display reports.
-constexpr int FontPixels(double points)
-{
-    return qRound(points * 96.0 / 72.0);
-}
-
 // The face every control asks for; Sumdrop::ConfigureFonts maps it to an installed Gothic.
 inline const QString FontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 
-inline QFont Font(double points, bool bold)
-{
-    QFont font(FontFamily);
-    font.setPixelSize(FontPixels(points));
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
+// Room left around a window's client area for the frame that the window manager or the
+// compositor draws: borders, and a title bar as tall as GNOME's.
+inline constexpr QSize FrameAllowance(16, 48);
+
+// Below this the smallest captions (the digit pad, 14.25 pt) would be hard to read; a window that
+// needs less stays at this scale, and the player moves it to see the rest.
+inline constexpr double SmallestFactor = 0.6;
+
+class Scale {
+public:
+    constexpr Scale() = default;
+
+    // The factor at which a client area of clientTwips, with its frame, fits into available
+    // (logical pixels): 1 wherever it fits as designed, never below SmallestFactor.
+    static Scale ToFit(QSize clientTwips, QSize available);
+    // The same for a new window on the screen the platform will put it on.
+    static Scale ToFitScreen(QSize clientTwips);
+
+    [[nodiscard]] constexpr double Factor() const { return factor; }
+
+    [[nodiscard]] int Pixels(int twips) const
+    {
+        // At the designed size, exactly the pixels of 15 twips each, rounded to the nearest.
+        return factor == 1.0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel : qRound(twips * factor / TwipsPerPixel);
+    }
+
+    [[nodiscard]] QSize Size(int width, int height) const { return {Pixels(width), Pixels(height)}; }
+
+    [[nodiscard]] QRect Rect(int left, int top, int width, int height) const
+    {
+        return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+    }
+
+    // Fonts are sized in pixels, not points, so text keeps fitting its twips-sized box whatever
+    // dpi the display reports.
+    [[nodiscard]] int FontPixels(double points) const { return qRound(points * 96.0 / 72.0 * factor); }
+
+    [[nodiscard]] QFont Font(double points, bool bold) const
+    {
+        QFont font(FontFamily);
+        font.setPixelSize(FontPixels(points));
+        font.setWeight(bold ? QFont::Bold : QFont::Normal);
+        return font;
+    }
+
+private:
+    explicit constexpr Scale(double fitting) : factor(fitting) {}
+
+    double factor = 1.0;
+};
 
 } // namespace sumdrop::metrics

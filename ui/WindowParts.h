@@ -3,6 +3,8 @@
 // with black text, and holds labels placed at fixed positions.
 #pragma once
 
+#include "WindowActivation.h"
+
 #include <QLabel>
 #include <QPalette>
 #include <QPointer>
@@ -17,11 +19,7 @@ Window *ShowSingleWindow(QPointer<Window> &loaded, Arguments... arguments)
     if (loaded.isNull()) {
         loaded = new Window(arguments...);
     }
-    // A minimised window comes back too: the player asked to see it.
-    loaded->setWindowState(loaded->windowState() & ~Qt::WindowMinimized);
-    loaded->show();
-    loaded->raise();
-    loaded->activateWindow();
+    BringToFront(*loaded);
     return loaded.data();
 }
 

@@ -5,17 +5,21 @@
 # Usage: take.sh PATH-TO-SUMDROP
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tests/desktop/session.sh"
-source "$here/../../tests/desktop/layout.sh"
+desktop=$here/../../desktop
+source "$desktop/session.sh"
+source "$desktop/layout.sh"
 program=$1
 
 start_session_bus
 start_x_server
+start_accessibility_bus
 "$program" &
 session_pids+=($!)
 window=$(main_window)
 click "$window" "$START_BUTTON"
-# Let the clock show a time, so that the picture is of a game under way.
+# The next boxes filled as a player would, from the digits above them.
+/usr/bin/python3 "$desktop/atspi.py" fill 10
+# Let the clock show a few seconds, so that the picture is of a game under way.
 sleep 3
 import -window "$window" "$here/game.png"
 echo "wrote $here/game.png"

@@ -10,13 +10,16 @@ import re
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 import pyatspi
 from gi.repository import GLib
 
-sys.path.insert(0, sys.path[0])
+# The private-desktop helpers are shared with the bench and the release scripts.
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "desktop"))
 import atspi  # noqa: E402
 
+CLOCK = re.compile(r"\d+分\d+\.\d秒")
 TARGET = re.compile(r"次は (\d)段目 (\d)番目、上は (\d) と (\d)$")
 received = []  # (event type, role, name, new value) in the order they came
 
@@ -146,7 +149,8 @@ def main():
         else:
             fail("the game did not end after 28 right digits")
 
-        ticks = [e for e in received if e[2].startswith("経過時間")]
+        # Whatever the time label is called, an event that carries a time is the clock speaking.
+        ticks = [e for e in received if e[2].startswith("経過時間") or CLOCK.fullmatch(e[2] or "")]
         if ticks:
             fail(f"the clock sent {len(ticks)} events")
         print(f"{len(received)} events received, {rights} right digits announced, none from the clock")

@@ -8,14 +8,16 @@
 # Usage: wayland.sh PATH-TO-SUMDROP APP-ID
 set -euo pipefail
 here=$(dirname "$0")
-source "$here/session.sh"
+source "$here/../../desktop/session.sh"
 program=$1 id=$2
 
 start_session_bus
 start_wayland_compositor
 start_accessibility_bus
 log=$session_dir/wayland.log
-QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 2>"$log" &
+# SUMDROP_GAME_PRELOAD: libraries to keep loaded in the game for its whole life (the sanitizer
+# build's, set by CMake with the reason).
+LD_PRELOAD=${SUMDROP_GAME_PRELOAD:-} QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 2>"$log" &
 pid=$!
 session_pids+=("$pid")
 
@@ -24,7 +26,7 @@ wait_for 200 shown Form1 || fail "no native toplevel titled Form1: $(grep -m 5 -
 grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$id\")" "$log" || fail "the toplevel does not carry the app id $id"
 echo "Form1 is a native Wayland toplevel with app id $id"
 
-press() { /usr/bin/python3 "$here/atspi.py" press "$1"; }
+press() { /usr/bin/python3 "$here/../../desktop/atspi.py" press "$1"; }
 press ヘルプ
 wait_for 100 shown Form2 || fail "Help opened no toplevel titled Form2"
 echo "Help opened Form2 as a second toplevel"

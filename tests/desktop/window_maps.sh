@@ -5,8 +5,8 @@
 # Usage: window_maps.sh PATH-TO-SUMDROP
 set -euo pipefail
 here=$(dirname "$0")
-source "$here/session.sh"
-source "$here/layout.sh"
+source "$here/../../desktop/session.sh"
+source "$here/../../desktop/layout.sh"
 program=$1
 
 start_session_bus

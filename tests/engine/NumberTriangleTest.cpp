@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // NumberTriangle: start, judging, row changes and the end of a game, against a recording port.
 #include "NumberTriangle.h"
+#include "Narration.h"
 #include "RecordingPort.h"
 #include "ReferenceTriangle.h"
 #include "Stopwatch.h"
@@ -201,6 +202,31 @@ TEST_F(NumberTriangleTest, AfterTheEndEveryDigitAsksForStart)
     EXPECT_FALSE(port.timerEnabled);
     triangle.StartGame();
     EXPECT_FALSE(port.timerEnabled) << "a finished game cannot be restarted in the same window";
+}
+
+// What a screen reader hears at each stage: before Start, after it, after a row change and at
+// the bottom box, where the result box speaks instead.
+TEST_F(NumberTriangleTest, NarrationFollowsTheGame)
+{
+    EXPECT_EQ(CellName(triangle, 0, false), "1段目 1番目 空");
+    EXPECT_EQ(StartNarration(triangle), "");
+
+    Start(WorkedTopRow);
+    EXPECT_EQ(StartNarration(triangle), "一番上の段は 4 8 1 7 0 5 3 6。次は 2段目 1番目、上は 4 と 8");
+    EXPECT_EQ(CellName(triangle, 3, true), "1段目 4番目 7");
+    EXPECT_EQ(CellName(triangle, 8, true), "2段目 1番目 空、次に入力するマス");
+    EXPECT_EQ(CellName(triangle, 8, false), "2段目 1番目 空");
+
+    FillUpTo(15);
+    EXPECT_EQ(RightDigitNarration(triangle), "正解。次は 3段目 1番目、上は 2 と 9");
+    EXPECT_EQ(CellName(triangle, 14, true), "2段目 7番目 9");
+    EXPECT_EQ(CellName(triangle, 15, true), "3段目 1番目 空、次に入力するマス");
+
+    FillUpTo(BottomCell);
+    EXPECT_EQ(CellName(triangle, BottomCell, true), "8段目 1番目 空、次に入力するマス");
+    triangle.EnterDigit(solved.at(BottomCell));
+    EXPECT_EQ(RightDigitNarration(triangle), "");
+    EXPECT_EQ(CellName(triangle, BottomCell, false), "8段目 1番目 " + std::to_string(solved.at(BottomCell)));
 }
 
 TEST_F(NumberTriangleTest, CallsOutsideTheRulesAreRefusedCleanly)

@@ -71,11 +71,5 @@ TEST(Stopwatch, ResetStartsFromZeroWithoutTouchingTheLabel)
     EXPECT_EQ(port.timeText, "0分0.1秒");
 }
 
-TEST(Stopwatch, LoadCaptionIsIdeographicAndAsciiSpacesAroundTheUnits)
-{
-    // U+3000 is E3 80 80 in UTF-8; the two plain spaces between it and 分 are part of the caption.
-    EXPECT_EQ(std::string(TimeLabelLoadCaption), "\xE3\x80\x80  \xE5\x88\x86\xE3\x80\x80\xE7\xA7\x92\xE3\x80\x80");
-}
-
 } // namespace
 } // namespace sumdrop

@@ -6,7 +6,6 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "MessageBoxAnswerer.h"
-#include "Stopwatch.h"
 #include "TriangleShape.h"
 #include "UiPort.h"
 
@@ -18,8 +17,11 @@
 
 namespace sumdrop::testing {
 
-// The time label before the first tick, and the grey of a filled box, as the engine has them.
-inline const QString LoadCaption = QString::fromUtf8(TimeLabelLoadCaption);
+// The time label before the first tick, spelt out by code point so that a caption whose
+// ideographic spaces became plain ones, or lost one, cannot match it: U+3000, two spaces, 分,
+// U+3000, 秒, U+3000.
+inline const QString LoadCaption = QString::fromUtf16(u"\u3000  \u5206\u3000\u79d2\u3000");
+// The grey of a filled box, as the engine has it.
 inline const QColor Shade(ShadeColor.red, ShadeColor.green, ShadeColor.blue);
 
 inline int CountHelpWindows()
@@ -96,7 +98,7 @@ public:
         Click(Button(QStringLiteral("Command1")));
         // Let the clock show a time before the game can end.
         const QString loadCaption = TimeLabel()->text();
-        if (!QTest::qWaitFor([&] { return TimeLabel()->text() != loadCaption; }, 2000)) {
+        if (!QTest::qWaitFor([&] { return TimeLabel()->text() != loadCaption; }, 10000)) {
             return QStringLiteral("the clock never started");
         }
         for (int cell = 8; cell < 36; ++cell) {

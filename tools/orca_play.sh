@@ -5,7 +5,7 @@
 # Usage: orca_play.sh PATH-TO-SUMDROP
 set -euo pipefail
 here=$(dirname "$0")
-source "$here/session.sh"
+source "$here/../desktop/session.sh"
 program=$1
 
 start_session_bus

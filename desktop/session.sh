@@ -89,3 +89,14 @@ start_wayland_compositor() {
   wait_for 100 socket_ready || fail "weston did not start: $(cat "$session_dir/weston.log")"
   export WAYLAND_DISPLAY=wayland-sumdrop
 }
+
+# GNOME's compositor, mutter, nested in the X server as its one output, so that X input
+# (xdotool) reaches the Wayland clients inside it. Needs start_x_server first.
+start_mutter() {
+  MUTTER_DEBUG_DUMMY_MODE_SPECS=${1:-1280x1000} mutter --nested --wayland --no-x11 \
+    --wayland-display=wayland-mutter >"$session_dir/mutter.log" 2>&1 &
+  session_pids+=($!)
+  socket_ready() { [ -S "$XDG_RUNTIME_DIR/wayland-mutter" ]; }
+  wait_for 150 socket_ready || fail "mutter did not start: $(tail -n 5 "$session_dir/mutter.log")"
+  export WAYLAND_DISPLAY=wayland-mutter
+}

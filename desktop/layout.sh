@@ -15,6 +15,8 @@ QUIT_BUTTON=$(centre_of 7200 8640 1215 495)
 HELP_BUTTON=$(centre_of 5400 8640 1575 495)
 # shellcheck disable=SC2034
 DIGIT_0_BUTTON=$(centre_of 480 7920 495 495)
+# shellcheck disable=SC2034
+OK_BUTTON=$(centre_of 3000 6000 1455 495) # in the help window
 
 # click WINDOW "X Y": one left click at that point of the window.
 click() {

@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The game natively on GNOME's compositor, mutter, clicked with a real pointer: OK in the help
+# window gives the main window the keyboard, also when it was minimised; Help gives it back to
+# the help window; and a message box keeps the keyboard when the main window is clicked, so
+# that Enter still closes it. Windows are found in screenshots and followed in the protocol log.
+# Usage: gnome_wayland.sh PATH-TO-SUMDROP
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/../../desktop/session.sh"
+source "$here/../../desktop/layout.sh"
+program=$1
+
+start_session_bus
+start_x_server
+start_mutter 1280x1000
+log=$session_dir/wayland.log
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 2>"$log" &
+session_pids+=($!)
+
+# The white client areas of the game's windows on mutter's blue desktop, in screen pixels, within
+# AREA if given. The pointer waits in the output's far corner, left out of the picture.
+white_area() {
+  xdotool mousemove 1279 999
+  sleep 0.3
+  import -window root -crop 1250x970+0+0 +repage "$session_dir/shot.png"
+  convert "$session_dir/shot.png" ${1:+-crop "$1"} -fill black +opaque white -format '%@' info:
+}
+# True when AREA of the screen shows any of the game's white.
+shows_white() {
+  white_area >/dev/null
+  [ "$(convert "$session_dir/shot.png" -crop "$1" +repage -fill black +opaque white -format '%[max]' info:)" != 0 ]
+}
+# client_area WIDTH HEIGHT WHITE: the client area of that size whose bottom right corner is the
+# white area's; the title bar's icon has white in it too.
+client_area() {
+  IFS='x+' read -r w h l t <<<"$3"
+  echo "$1x$2+$((l + w - $1))+$((t + h - $2))"
+}
+# click_at AREA "X Y": clicks a point given in window pixels of the area WxH+LEFT+TOP.
+click_at() {
+  local left top
+  IFS='x+' read -r _ _ left top <<<"$1"
+  read -r x y <<<"$2"
+  xdotool mousemove $((left + x)) $((top + y)) click 1
+}
+title_shown() { grep -q "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$log"; }
+# The wl_surface behind the toplevel titled $1.
+surface_of() {
+  local toplevel xdg
+  toplevel=$(grep -o "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$log" | head -n 1 | sed 's/[^@]*@\([0-9]*\).*/\1/')
+  xdg=$(grep -o "xdg_surface@[0-9]*\.get_toplevel(new id xdg_toplevel@$toplevel)" "$log" | head -n 1 |
+    sed 's/[^@]*@\([0-9]*\).*/\1/')
+  grep -o "get_xdg_surface(new id xdg_surface@$xdg, wl_surface@[0-9]*)" "$log" | head -n 1 | sed 's/.*wl_surface@\([0-9]*\))/\1/'
+}
+# True once the keyboard has last entered the surface $1, after line $2 of the log.
+keyboard_in() { tail -n +"$2" "$log" | grep -o 'wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@[0-9]*' | tail -n 1 | grep -q "wl_surface@$1\$"; }
+
+wait_for 200 title_shown Form1 || fail "no toplevel titled Form1"
+[ -z "${SUMDROP_KEEP_SHOTS:-}" ] || trap 'cp "$session_dir"/shot.png /tmp/gnome-last.png; end_session' EXIT
+sleep 1
+main=$(client_area 598 672 "$(white_area)")
+echo "Form1's client area on screen: $main"
+click_at "$main" "$HELP_BUTTON"
+wait_for 100 title_shown Form2 || fail "Help opened no Form2"
+sleep 1
+# The help window is the white to the right of the main window.
+IFS='x+' read -r main_width _ main_left _ <<<"$main"
+help=$(client_area 504 443 "$(white_area "1250x970+$((main_left + main_width + 8))+0")")
+IFS='x+' read -r w h l t <<<"$help"
+help="${w}x${h}+$((l + main_left + main_width + 8))+$t"
+echo "Form2's client area on screen: $help"
+form1=$(surface_of Form1) form2=$(surface_of Form2)
+
+mark=$(wc -l <"$log")
+click_at "$help" "$OK_BUTTON"
+wait_for 50 keyboard_in "$form1" "$mark" || fail "OK clicked with the mouse did not give Form1 the keyboard"
+echo "OK clicked: Form1 has the keyboard"
+
+mark=$(wc -l <"$log")
+click_at "$main" "$HELP_BUTTON"
+wait_for 50 keyboard_in "$form2" "$mark" || fail "Help clicked with the mouse did not give Form2 the keyboard"
+echo "Help clicked: Form2 has the keyboard"
+
+# Minimised by its own title-bar button, the main window comes back on OK.
+IFS='x+' read -r main_width _ main_left main_top <<<"$main"
+xdotool mousemove $((main_left + main_width - 62)) $((main_top - 14)) click 1
+sleep 1
+! shows_white "$main" || fail "Form1 did not minimise"
+mark=$(wc -l <"$log")
+click_at "$help" "$OK_BUTTON"
+wait_for 50 keyboard_in "$form1" "$mark" || fail "OK did not bring back the minimised Form1"
+shows_white "$main" || fail "Form1 has the keyboard but is not shown"
+echo "OK clicked: the minimised Form1 is back with the keyboard"
+
+# A digit before Start opens a message box; a click on Form1 behind it must leave it the keyboard.
+click_at "$main" "$DIGIT_0_BUTTON"
+wait_for 50 title_shown Sumdrop || fail "no message box"
+sleep 0.5
+click_at "$main" "$(centre_of 2040 120 4575 855)"
+sleep 0.5
+xdotool key Return
+box_closed() { grep -q 'xdg_toplevel@[0-9]*\.destroy()' "$log"; }
+wait_for 50 box_closed || fail "Enter did not close the message box after a click on Form1"
+echo "the message box kept the keyboard: Enter closed it after a click on Form1"

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "Metrics.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace sumdrop::metrics {
+
+Scale Scale::ToFit(QSize clientTwips, QSize available)
+{
+    // The frame keeps its size; only the client area shrinks.
+    const QSize designed = Scale().Size(clientTwips.width(), clientTwips.height());
+    const QSize room = available - FrameAllowance;
+    const double across = static_cast<double>(room.width()) / designed.width();
+    const double down = static_cast<double>(room.height()) / designed.height();
+    return Scale(std::clamp(std::min(across, down), SmallestFactor, 1.0));
+}
+
+Scale Scale::ToFitScreen(QSize clientTwips)
+{
+    // A new window goes on the primary screen, as the platform places it there by default.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? Scale() : ToFit(clientTwips, screen->availableGeometry().size());
+}
+
+} // namespace sumdrop::metrics

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+// WindowActivation: bringing one of the game's windows to the front when the player asks for it
+// with a button of another. The one place that knows how each platform hands out the focus.
+#pragma once
+
+class QWidget;
+
+namespace sumdrop {
+
+// Shows the window, brings it back if it is minimised, raises it and gives it the keyboard.
+void BringToFront(QWidget &window);
+
+} // namespace sumdrop
