@@ -8,8 +8,8 @@
 #ifdef SUMDROP_WAYLAND_ACTIVATION
 #include <qpa/qplatformnativeinterface.h>
 
-#include "xdg-activation-v1-client-protocol.h"
 #include <wayland-client.h>
+#include <xdg-activation-v1-client-protocol.h>
 
 #include <cstdint>
 #include <string>

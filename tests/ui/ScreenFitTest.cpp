@@ -23,9 +23,9 @@ namespace {
 
 // Designed geometry in pixels at 96 dpi, and font pixels, of a few controls of each window.
 struct Designed {
-    const char *name;
+    const char *name = nullptr;
     QRect geometry;
-    int fontPixels;
+    int fontPixels = 0;
 };
 
 } // namespace
