@@ -16,9 +16,9 @@ exe=$folder/Sumdrop.exe
 wrestool -l "$exe" | tee "$session_dir/resources"
 grep -q -- '--type=16 .*--language=1041' "$session_dir/resources" || fail "no Japanese version record"
 grep -q -- '--type=14 ' "$session_dir/resources" || fail "no icon"
-wrestool -x --type=16 "$exe" >"$session_dir/version.res"
+wrestool -x --raw --type=16 "$exe" >"$session_dir/version.res"
 python3 - "$session_dir/version.res" "$version" <<'PY' || fail "the version record is not right"
-import struct, sys
+import re, struct, sys
 data, version = open(sys.argv[1], "rb").read(), sys.argv[2]
 fixed = data.index(struct.pack("<I", 0xFEEF04BD))
 file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", data, fixed + 8)
@@ -26,7 +26,8 @@ major, minor = (int(part) for part in version.split("."))
 assert (file_ms, file_ls) == (product_ms, product_ls) == (major << 16 | minor, 0), "FILEVERSION"
 text = data.decode("utf-16-le", "replace")
 assert "041104B0" in text.upper(), "string table 0411 / 04B0"
-assert "FileVersion\0" + version in text and "ProductVersion\0" + version in text, "version strings"
+for key in ("FileVersion", "ProductVersion"):  # key, padding to 32 bits, value
+    assert re.search(key + "\0+" + re.escape(version) + "\0", text), key
 assert struct.pack("<HH", 0x0411, 1200) in data, "translation 0x0411, 1200"
 print(f"version record: file and product version {version}, language 0x0411, code page 1200")
 PY
