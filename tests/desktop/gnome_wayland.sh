@@ -3,7 +3,8 @@
 # The game natively on GNOME's compositor, mutter, clicked with a real pointer: OK in the help
 # window gives the main window the keyboard, also when it was minimised; Help gives it back to
 # the help window; and a message box keeps the keyboard when the main window is clicked, so
-# that Enter still closes it. Windows are found in screenshots and followed in the protocol log.
+# that Enter still closes it; Quit ends the game with status 0. Windows are found in screenshots
+# and followed in the protocol log.
 # Usage: gnome_wayland.sh PATH-TO-SUMDROP
 set -euo pipefail
 here=$(dirname "$0")
@@ -15,22 +16,28 @@ start_session_bus
 start_x_server
 start_mutter 1280x1000
 log=$session_dir/wayland.log
-QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 2>"$log" &
-session_pids+=($!)
+# SUMDROP_GAME_PRELOAD: as in wayland.sh.
+LD_PRELOAD=${SUMDROP_GAME_PRELOAD:-} QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 2>"$log" &
+game=$!
+session_pids+=("$game")
 
 # The white client areas of the game's windows on mutter's blue desktop, in screen pixels, within
 # AREA if given. The pointer waits in the output's far corner, left out of the picture.
-white_area() {
+shoot() {
   xdotool mousemove 1279 999
   sleep 0.3
   import -window root -crop 1250x970+0+0 +repage "$session_dir/shot.png"
-  convert "$session_dir/shot.png" ${1:+-crop "$1"} -fill black +opaque white -format '%@' info:
+}
+white_area() {
+  shoot
+  local mask=$session_dir/white.png
+  convert "$session_dir/shot.png" ${1:+-crop "$1"} -fill black +opaque white "$mask"
+  if [ "$(convert "$mask" -format '%[max]' info:)" != 0 ]; then
+    convert "$mask" -format '%@' info:
+  fi
 }
 # True when AREA of the screen shows any of the game's white.
-shows_white() {
-  white_area >/dev/null
-  [ "$(convert "$session_dir/shot.png" -crop "$1" +repage -fill black +opaque white -format '%[max]' info:)" != 0 ]
-}
+shows_white() { [ -n "$(white_area "$1")" ]; }
 # client_area WIDTH HEIGHT WHITE: the client area of that size whose bottom right corner is the
 # white area's; the title bar's icon has white in it too.
 client_area() {
@@ -58,15 +65,22 @@ keyboard_in() { tail -n +"$2" "$log" | grep -o 'wl_keyboard@[0-9]*\.enter([0-9]*
 
 wait_for 200 title_shown Form1 || fail "no toplevel titled Form1"
 [ -z "${SUMDROP_KEEP_SHOTS:-}" ] || trap 'cp "$session_dir"/shot.png /tmp/gnome-last.png; end_session' EXIT
-sleep 1
-main=$(client_area 598 672 "$(white_area)")
+# found VARIABLE WIDTH HEIGHT [AREA]: true once a white area at least that large is drawn.
+found() {
+  local area w h
+  area=$(white_area "${4:-}")
+  IFS='x+' read -r w h _ _ <<<"$area"
+  [ "${w:-0}" -ge "$2" ] && [ "${h:-0}" -ge "$3" ] && printf -v "$1" '%s' "$area"
+}
+wait_for 50 found white 598 672 || fail "Form1 was not drawn"
+main=$(client_area 598 672 "$white")
 echo "Form1's client area on screen: $main"
 click_at "$main" "$HELP_BUTTON"
 wait_for 100 title_shown Form2 || fail "Help opened no Form2"
-sleep 1
 # The help window is the white to the right of the main window.
 IFS='x+' read -r main_width _ main_left _ <<<"$main"
-help=$(client_area 504 443 "$(white_area "1250x970+$((main_left + main_width + 8))+0")")
+wait_for 50 found white 502 443 "1250x970+$((main_left + main_width + 8))+0" || fail "Form2 was not drawn"
+help=$(client_area 504 443 "$white")
 IFS='x+' read -r w h l t <<<"$help"
 help="${w}x${h}+$((l + main_left + main_width + 8))+$t"
 echo "Form2's client area on screen: $help"
@@ -103,3 +117,12 @@ xdotool key Return
 box_closed() { grep -q 'xdg_toplevel@[0-9]*\.destroy()' "$log"; }
 wait_for 50 box_closed || fail "Enter did not close the message box after a click on Form1"
 echo "the message box kept the keyboard: Enter closed it after a click on Form1"
+
+click_at "$main" "$START_BUTTON"
+sleep 0.5
+click_at "$main" "$QUIT_BUTTON"
+wait_gone "$game" 100 || fail "the game did not end after Quit"
+status=0
+wait "$game" || status=$?
+[ "$status" -eq 0 ] || fail "the game ended with status $status: $(grep -v -E '^\[' "$log" | tail -n 20)"
+echo "Start, then Quit: the game ended with status 0"
