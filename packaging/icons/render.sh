@@ -48,8 +48,8 @@ small 16 no 4 1 1 1 2
 small 24 yes 6 1 2 2 3
 # At 32 pixels each box (8 square, at 2, 12 and 22 across, rows 10 apart) has room for its
 # digit, as in the big icon: 4 8 3, then 2 1, then 3.
-for spec in "2 2 4" "12 2 8" "22 2 3" "7 12 2" "17 12 1" "12 22 3"; do
-  read -r x y n <<<"$spec"
+for box in "2 2 4" "12 2 8" "22 2 3" "7 12 2" "17 12 1" "12 22 3"; do
+  read -r x y n <<<"$box"
   digit $((x + 3)) $((y + 2)) "$n"
 done
 small 32 yes 8 2 2 2 5
