@@ -30,7 +30,9 @@ small() {
         -fill "$fill" -draw "rectangle $((x + 1)),$((y + 1)) $((x + box - 2)),$((y + box - 2))")
     done
   done
-  convert -size "${size}x$size" xc:none -stroke none "${draw[@]}" "${marks[@]}" "PNG32:org.sumdrop.Sumdrop-$size.png"
+  # No creation time in the file, so that drawing it again changes nothing.
+  convert -size "${size}x$size" xc:none -stroke none "${draw[@]}" "${marks[@]}" -define png:exclude-chunks=date,time \
+    "PNG32:org.sumdrop.Sumdrop-$size.png"
 }
 
 # digit X Y N: adds to the marks a 3x5-pixel digit N with its top left at X, Y.
