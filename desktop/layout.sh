@@ -7,16 +7,23 @@ centre_of() {
   echo "$((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15))"
 }
 
-# shellcheck disable=SC2034 # read by the scripts that source this file
-START_BUTTON=$(centre_of 5400 9240 3015 615)
-# shellcheck disable=SC2034
-QUIT_BUTTON=$(centre_of 7200 8640 1215 495)
-# shellcheck disable=SC2034
-HELP_BUTTON=$(centre_of 5400 8640 1575 495)
-# shellcheck disable=SC2034
-DIGIT_0_BUTTON=$(centre_of 480 7920 495 495)
-# shellcheck disable=SC2034
-OK_BUTTON=$(centre_of 3000 6000 1455 495) # in the help window
+# twips_of PATTERN: LEFT TOP WIDTH HEIGHT of the control whose line of the layout table matches.
+layout_table=$(dirname "${BASH_SOURCE[0]}")/../engine/Layout.h
+twips_of() {
+  grep -m 1 -E "$1" "$layout_table" | grep -o -E '\{[0-9]+, [0-9]+, [0-9]+, [0-9]+\}' | head -n 1 | tr -d '{},'
+}
+
+# shellcheck disable=SC2034,SC2046 # read by the scripts that source this file; four numbers
+START_BUTTON=$(centre_of $(twips_of '^ *\{"Command1",'))
+# shellcheck disable=SC2034,SC2046
+QUIT_BUTTON=$(centre_of $(twips_of '^ *\{"Command2",'))
+# shellcheck disable=SC2034,SC2046
+HELP_BUTTON=$(centre_of $(twips_of '^ *\{"Command13",'))
+# shellcheck disable=SC2034,SC2046
+DIGIT_0_BUTTON=$(centre_of $(twips_of '^ *\{"Command3",'))
+# shellcheck disable=SC2034,SC2046
+OK_BUTTON=$(centre_of $(twips_of 'HelpOkButton\{')) # in the help window
+[ -n "$START_BUTTON" ] && [ -n "$OK_BUTTON" ] || { echo "layout.sh: cannot read $layout_table" >&2; return 1; }
 
 # click WINDOW "X Y": one left click at that point of the window.
 click() {

@@ -49,12 +49,29 @@ wait_gone() {
   wait_for "$2" gone
 }
 
+# An X server of the test's own, on a display number no other test picks: one derived from this
+# shell's PID, far from the numbers a desktop or -displayfd would take, and the next one if that
+# is held. A server is taken as ours only when its lock file names it and it answers, so a
+# server ending beside it (which removes its own socket and lock) cannot be mistaken for it.
 start_x_server() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session_dir/display" 2>"$session_dir/xvfb.log" &
-  session_pids+=($!)
-  display_chosen() { [ -s "$session_dir/display" ]; }
-  wait_for 100 display_chosen || fail "Xvfb did not start: $(cat "$session_dir/xvfb.log")"
-  export DISPLAY=:$(head -n 1 "$session_dir/display")
+  local attempt display pid
+  for ((attempt = 0; attempt < 20; attempt++)); do
+    display=$((1000 + ($$ * 7 + attempt) % 30000))
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp 2>"$session_dir/xvfb.log" &
+    pid=$!
+    ours() { [ "$(tr -d ' ' <"/tmp/.X$display-lock" 2>/dev/null)" = "$pid" ] && xdpyinfo -display ":$display" >/dev/null 2>&1; }
+    ended() { ! kill -0 "$pid" 2>/dev/null; }
+    answered_or_ended() { ours || ended; }
+    wait_for 300 answered_or_ended || true
+    if ours; then
+      session_pids+=("$pid")
+      export DISPLAY=:$display
+      return 0
+    fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  fail "no X server could be started: $(cat "$session_dir/xvfb.log")"
 }
 
 start_session_bus() {

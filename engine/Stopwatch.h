@@ -12,6 +12,9 @@ class UiPort;
 // The time label's caption before the first tick: U+3000, two spaces, 分, U+3000, 秒, U+3000.
 inline constexpr const char *TimeLabelLoadCaption = "\u3000  分\u3000秒\u3000";
 
+// The stopwatch counts the events of a timer of this interval, not elapsed time: ten make a second.
+inline constexpr int TickIntervalMilliseconds = 99;
+
 class Stopwatch {
 public:
     explicit Stopwatch(UiPort &port) : ui(port) {}

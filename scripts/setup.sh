@@ -3,6 +3,9 @@
 # Sourced, not run.
 
 SUMDROP_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Every apt the project runs waits its turn when another package manager holds the lock (an
+# unattended upgrade on a new machine, a desktop's software centre), instead of failing at once.
+export SUMDROP_APT_CONFIG=$SUMDROP_ROOT/scripts/apt-wait.conf
 
 # Installs whichever of the named packages are missing; installs nothing when all are there.
 ensure_packages() {
@@ -21,8 +24,21 @@ ensure_packages() {
   if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
   fi
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # apt waits for the dpkg lock by itself, but not for the package lists' lock.
+  local deadline=$((SECONDS + 600)) errors
+  errors=$(mktemp)
+  until "${sudo[@]}" env APT_CONFIG="$SUMDROP_APT_CONFIG" apt-get update -qq 2>"$errors"; do
+    if ! grep -q 'Could not get lock' "$errors" || ((SECONDS >= deadline)); then
+      cat "$errors" >&2
+      rm -f "$errors"
+      return 1
+    fi
+    sleep 1
+  done
+  cat "$errors" >&2
+  rm -f "$errors"
+  "${sudo[@]}" env APT_CONFIG="$SUMDROP_APT_CONFIG" DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What building and running the game needs, on X11 and natively on Wayland (where it asks for

@@ -17,9 +17,6 @@ public:
     using QLabel::QLabel;
 };
 
-// The time label's fixed accessible name; its text follows it when a screen reader asks.
-inline const QString TimeLabelAccessibleName = QStringLiteral("経過時間");
-
 // Lets a screen reader read the running time on demand without being told of every tick, and
 // presents both windows as windows with a title. Called once, before any window is built.
 void InstallAccessibility();

@@ -5,6 +5,7 @@
 
 #include "Metrics.h"
 #include "NumberTriangle.h"
+#include "ScreenReaderSync.h"
 #include "Stopwatch.h"
 #include "UiPort.h"
 
@@ -20,8 +21,6 @@ class QPushButton;
 class QTimer;
 
 namespace sumdrop {
-
-class Announcer;
 
 class Form1 : public QWidget, public UiPort {
     Q_OBJECT
@@ -56,17 +55,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void BuildTitle();
     void BuildTriangle();
     void BuildButtons();
     void BuildTimeLabelAndTimer();
-    void PrepareForScreenReaders();
     void Form_Load();
     void PressDigit(int digit);
-    // Brings what a screen reader says of each box in step with the game.
     void DescribeCells();
-    // Hands a sentence of the game's narration to the screen reader; an empty one says nothing.
-    void Narrate(const std::string &sentence);
 
     void Command1_Click();
     void Command2_Click();
@@ -83,9 +77,7 @@ private:
     void Command13_Click();
     void Timer1_Timer();
 
-    // The client area in twips, and the pixels it comes to on this screen.
-    static constexpr int ClientWidth = 8970;
-    static constexpr int ClientHeight = 10080;
+    // The pixels a twip comes to on this screen.
     const metrics::Scale scale;
 
     QLabel *Label1 = nullptr;
@@ -110,8 +102,7 @@ private:
     NumberTriangle triangle{*this, stopwatch};
     std::uint64_t randomStart;
     std::mt19937_64 generator;
-    Announcer *announcer = nullptr;
-    int openMessageBoxes = 0;
+    ScreenReaderSync screenReader{this, Label3};
 };
 
 } // namespace sumdrop

@@ -54,36 +54,26 @@ Form2 *Form2::Loaded()
     return loadedHelpWindow;
 }
 
-Form2::Form2() : scale(metrics::Scale::ToFitScreen({ClientWidth, ClientHeight}))
+Form2::Form2() : scale(metrics::Scale::ToFitScreen(layout::HelpWindow))
 {
     // SetUpWindow paints it white, the classic scheme's title-bar text colour, which Qt has no role for.
-    SetUpWindow(*this, QStringLiteral("Form2"), scale.Size(ClientWidth, ClientHeight));
-
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("ゲーム説明"), scale.Rect(600, 240, 6495, 495),
-                       scale.Font(14.25, true), Qt::AlignHCenter);
+    SetUpWindow(*this, Text(layout::HelpWindow.caption), scale.Size(layout::HelpWindow));
+    Label1 = MakeLabel(this, layout::HelpHeading, scale);
 
     // The picture's top and bottom rows are white, so it may overlap the labels around it.
-    Image1 =
-        MakeLabel(this, QStringLiteral("Image1"), QString(), scale.Rect(1080, 600, 5745, 4515), font(), Qt::AlignLeft);
+    Image1 = MakeLabel(this, layout::HelpPicture, scale);
     Image1->setPixmap(RulePicture(devicePixelRatioF(), Image1->size()));
-    Image1->setAccessibleName(QStringLiteral("ルールの例"));
-    Image1->setAccessibleDescription(QStringLiteral("4と8を足すと12なので12と書くのは×。5と6を足すと11なので、"
-                                                    "１の位の1を書くのが○。"));
+    Image1->setAccessibleName(Text(layout::HelpPictureName));
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"),
-                       QStringLiteral("上にある２つの数字を足して１の位の数字をボタンで入力する。"),
-                       scale.Rect(480, 5040, 6735, 855), scale.Font(18, false), Qt::AlignLeft);
+    Label2 = MakeLabel(this, layout::HelpSentence, scale);
     Label2->setWordWrap(true);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(scale.Rect(3000, 6000, 1455, 495));
-    Command1->setFont(scale.Font(18, false));
+    Command1 = MakeButton(this, layout::HelpOkButton, scale);
     Command1->setFocus(Qt::OtherFocusReason);
     // The window opens with the focus on OK, and a screen reader reads what OK is for: there the
     // player hears the whole explanation, heading, sentence and picture.
     Command1->setAccessibleDescription(QStringList{Label1->text(), Label2->text(), Image1->accessibleDescription(),
-                                                   QStringLiteral("OKでゲームの画面に戻る")}
+                                                   Text(layout::HelpOkButton.description)}
                                            .join(QLatin1Char(' ')));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }

@@ -26,9 +26,7 @@ public:
 private:
     void Command1_Click();
 
-    // The client area in twips, and the pixels it comes to on this screen.
-    static constexpr int ClientWidth = 7560;
-    static constexpr int ClientHeight = 6645;
+    // The pixels a twip comes to on this screen.
     const metrics::Scale scale;
 
     QLabel *Label1 = nullptr;

@@ -4,6 +4,8 @@
 // window would not fit its screen, the whole window is drawn smaller by one factor.
 #pragma once
 
+#include "Layout.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -11,10 +13,10 @@
 namespace sumdrop::metrics {
 
 // The windows are laid out at 96 dots per inch: 1440 twips and 72 points to the inch.
-inline constexpr int TwipsPerPixel = 15;
+inline constexpr int TwipsPerPixel = layout::TwipsPerPixel;
 
 // The face every control asks for; Sumdrop::ConfigureFonts maps it to an installed Gothic.
-inline const QString FontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString FontFamily = QString::fromUtf8(layout::FontFamily.data(), layout::FontFamily.size());
 
 // Room left around a window's client area for the frame that the window manager or the
 // compositor draws: borders, and a title bar as tall as GNOME's.
@@ -33,6 +35,7 @@ public:
     static Scale ToFit(QSize clientTwips, QSize available);
     // The same for a new window on the screen the platform will put it on.
     static Scale ToFitScreen(QSize clientTwips);
+    static Scale ToFitScreen(const layout::Window &window) { return ToFitScreen({window.width, window.height}); }
 
     [[nodiscard]] constexpr double Factor() const { return factor; }
 
@@ -49,6 +52,10 @@ public:
         return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
     }
 
+    [[nodiscard]] QRect Rect(const layout::Twips &box) const { return Rect(box.left, box.top, box.width, box.height); }
+
+    [[nodiscard]] QSize Size(const layout::Window &window) const { return Size(window.width, window.height); }
+
     // Fonts are sized in pixels, not points, so text keeps fitting its twips-sized box whatever
     // dpi the display reports.
     [[nodiscard]] int FontPixels(double points) const { return qRound(points * 96.0 / 72.0 * factor); }
@@ -60,6 +67,8 @@ public:
         font.setWeight(bold ? QFont::Bold : QFont::Normal);
         return font;
     }
+
+    [[nodiscard]] QFont Font(const layout::Font &font) const { return Font(font.points, font.bold); }
 
 private:
     explicit constexpr Scale(double fitting) : factor(fitting) {}

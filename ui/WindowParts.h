@@ -3,14 +3,25 @@
 // with black text, and holds labels placed at fixed positions.
 #pragma once
 
+#include "Layout.h"
+#include "Metrics.h"
 #include "WindowActivation.h"
 
 #include <QLabel>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
+#include <string_view>
+
 namespace sumdrop {
+
+// Texts of the layout and the engine are UTF-8.
+inline QString Text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // Loads a fresh window when none is loaded, then shows it and brings it to the front.
 template <typename Window, typename... Arguments>
@@ -49,6 +60,30 @@ Label *MakeLabel(QWidget *parent, const QString &name, const QString &caption, c
     label->setAlignment(alignment | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;
+}
+
+// A label as the layout places it, at the window's scale.
+template <typename Label = QLabel>
+Label *MakeLabel(QWidget *parent, const layout::Control &control, const metrics::Scale &scale)
+{
+    auto *label = MakeLabel<Label>(parent, Text(control.name), Text(control.caption), scale.Rect(control.box),
+                                   scale.Font(control.font),
+                                   control.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+    if (!control.description.empty()) {
+        label->setAccessibleDescription(Text(control.description));
+    }
+    return label;
+}
+
+// A push button as the layout places it, at the window's scale.
+inline QPushButton *MakeButton(QWidget *parent, const layout::Control &control, const metrics::Scale &scale)
+{
+    auto *button = new QPushButton(Text(control.caption), parent);
+    button->setObjectName(Text(control.name));
+    button->setGeometry(scale.Rect(control.box));
+    button->setFont(scale.Font(control.font));
+    button->setAccessibleDescription(Text(control.description));
+    return button;
 }
 
 } // namespace sumdrop

@@ -25,7 +25,6 @@ session_pids+=("$game")
 # AREA if given. The pointer waits in the output's far corner, left out of the picture.
 shoot() {
   xdotool mousemove 1279 999
-  sleep 0.3
   import -window root -crop 1250x970+0+0 +repage "$session_dir/shot.png"
 }
 white_area() {
@@ -52,16 +51,24 @@ click_at() {
   xdotool mousemove $((left + x)) $((top + y)) click 1
 }
 title_shown() { grep -q "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$log"; }
-# The wl_surface behind the toplevel titled $1.
+# The xdg_toplevel titled $1, and the wl_surface behind it.
+toplevel_of() { grep -o "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$log" | head -n 1 | sed 's/[^@]*@\([0-9]*\).*/\1/'; }
 surface_of() {
   local toplevel xdg
-  toplevel=$(grep -o "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$log" | head -n 1 | sed 's/[^@]*@\([0-9]*\).*/\1/')
+  toplevel=$(toplevel_of "$1")
   xdg=$(grep -o "xdg_surface@[0-9]*\.get_toplevel(new id xdg_toplevel@$toplevel)" "$log" | head -n 1 |
     sed 's/[^@]*@\([0-9]*\).*/\1/')
   grep -o "get_xdg_surface(new id xdg_surface@$xdg, wl_surface@[0-9]*)" "$log" | head -n 1 | sed 's/.*wl_surface@\([0-9]*\))/\1/'
 }
 # True once the keyboard has last entered the surface $1, after line $2 of the log.
 keyboard_in() { tail -n +"$2" "$log" | grep -o 'wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@[0-9]*' | tail -n 1 | grep -q "wl_surface@$1\$"; }
+# True once a pointer button has been released after line $1 of the log: the compositor sends a
+# click's change of keyboard focus before the click itself.
+clicked_since() { tail -n +"$1" "$log" | grep -q 'wl_pointer@[0-9]*\.button([0-9]*, [0-9]*, 272, 0)'; }
+# True while the keyboard is in the surface $1: it entered it last and has not left since.
+keyboard_now_in() {
+  grep -o -E 'wl_keyboard@[0-9]*\.(enter\([0-9]*, wl_surface@[0-9]*|leave\()' "$log" | tail -n 1 | grep -q "enter.*wl_surface@$1\$"
+}
 
 wait_for 200 title_shown Form1 || fail "no toplevel titled Form1"
 [ -z "${SUMDROP_KEEP_SHOTS:-}" ] || trap 'cp "$session_dir"/shot.png /tmp/gnome-last.png; end_session' EXIT
@@ -99,8 +106,8 @@ echo "Help clicked: Form2 has the keyboard"
 # Minimised by its own title-bar button, the main window comes back on OK.
 IFS='x+' read -r main_width _ main_left main_top <<<"$main"
 xdotool mousemove $((main_left + main_width - 62)) $((main_top - 14)) click 1
-sleep 1
-! shows_white "$main" || fail "Form1 did not minimise"
+hidden() { ! shows_white "$main"; }
+wait_for 50 hidden || fail "Form1 did not minimise"
 mark=$(wc -l <"$log")
 click_at "$help" "$OK_BUTTON"
 wait_for 50 keyboard_in "$form1" "$mark" || fail "OK did not bring back the minimised Form1"
@@ -110,18 +117,25 @@ echo "OK clicked: the minimised Form1 is back with the keyboard"
 # A digit before Start opens a message box; a click on Form1 behind it must leave it the keyboard.
 click_at "$main" "$DIGIT_0_BUTTON"
 wait_for 50 title_shown Sumdrop || fail "no message box"
-sleep 0.5
-click_at "$main" "$(centre_of 2040 120 4575 855)"
-sleep 0.5
+box=$(surface_of Sumdrop) box_toplevel=$(toplevel_of Sumdrop)
+wait_for 100 keyboard_now_in "$box" || fail "the message box did not take the keyboard"
+mark=$(wc -l <"$log")
+click_at "$main" "$(centre_of $(twips_of 'Title\{'))"
+wait_for 100 clicked_since "$mark" || fail "the click on Form1 did not reach the game"
+wait_for 100 keyboard_now_in "$box" || fail "the message box did not keep the keyboard after a click on Form1"
+mark=$(wc -l <"$log")
 xdotool key Return
-box_closed() { grep -q 'xdg_toplevel@[0-9]*\.destroy()' "$log"; }
-wait_for 50 box_closed || fail "Enter did not close the message box after a click on Form1"
+box_closed() { tail -n +"$mark" "$log" | grep -q "xdg_toplevel@$box_toplevel\.destroy()"; }
+wait_for 100 box_closed || fail "Enter did not close the message box after a click on Form1"
 echo "the message box kept the keyboard: Enter closed it after a click on Form1"
 
 click_at "$main" "$START_BUTTON"
-sleep 0.5
-click_at "$main" "$QUIT_BUTTON"
-wait_gone "$game" 100 || fail "the game did not end after Quit"
+# Quit shows once the game has started; clicked until the game has ended.
+click_quit() {
+  click_at "$main" "$QUIT_BUTTON"
+  wait_gone "$game" 5
+}
+wait_for 100 click_quit || fail "the game did not end after Quit"
 status=0
 wait "$game" || status=$?
 [ "$status" -eq 0 ] || fail "the game ended with status $status: $(grep -v -E '^\[' "$log" | tail -n 20)"

@@ -165,8 +165,11 @@ def walk_to(app, name):
         focus = focused_button(app)
         if focus is not None and focus.name == name:
             return
+        before = focus.name if focus is not None else None
         key("Tab")
-        pump(0.05)
+        # One Tab at a time: the next is pressed only once this one has moved the focus.
+        wait_for(lambda: (lambda now: now is not None and now.name != before)(focused_button(app)),
+                 "focus moved by Tab from " + str(before))
     fail("Tab never reached the button " + name)
 
 

@@ -76,9 +76,13 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 installed_before=$(dpkg-query -W -f='${Status}' sumdrop 2>/dev/null | grep -c 'ok installed' || true)
 autopkgtest_status=0
-"${sudo[@]}" autopkgtest "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 || autopkgtest_status=$?
+# apt, also inside autopkgtest, waits for a package manager that holds the lock.
+apt_wait=$source_dir/scripts/apt-wait.conf
+"${sudo[@]}" env APT_CONFIG="$apt_wait" autopkgtest "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 ||
+  autopkgtest_status=$?
 if [ "$installed_before" -eq 0 ]; then
-  "${sudo[@]}" dpkg -r sumdrop >"$scratch/dpkg.log" 2>&1 || fail "could not remove sumdrop after its autopkgtest: $(cat "$scratch/dpkg.log")"
+  "${sudo[@]}" env APT_CONFIG="$apt_wait" DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq sumdrop \
+    >"$scratch/dpkg.log" 2>&1 || fail "could not remove sumdrop after its autopkgtest: $(cat "$scratch/dpkg.log")"
 fi
 [ "$autopkgtest_status" -eq 0 ] || { tail -n 40 "$scratch/autopkgtest.log" >&2; fail "autopkgtest failed (status $autopkgtest_status)"; }
 grep -E '^play +PASS' "$scratch/autopkgtest.log" || fail "autopkgtest did not run the play test"

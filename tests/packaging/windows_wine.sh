@@ -47,10 +47,11 @@ game=$!
 session_pids+=("$game")
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 [ -n "$window" ] || fail "Form1 never showed: $(tail -n 5 "$session_dir/game.log")"
-sleep 2
-size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
-echo "Form1 shown at $size"
-[ "$size" = 598x672 ] || fail "Form1 is $size, not 598x672"
+size_of() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+# Wine may map the window before giving it its final size.
+designed_size() { [ "$(size_of)" = 598x672 ]; }
+wait_for 100 designed_size || fail "Form1 is $(size_of), not 598x672"
+echo "Form1 shown at $(size_of)"
 
 # Ink in the top left box: none before Start, a digit after it.
 ink() {

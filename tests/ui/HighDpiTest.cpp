@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Both windows at a device pixel ratio of 2 (run with QT_SCALE_FACTOR=2): the layout keeps its
-// logical geometry, the digits stay inside their boxes, and the rule picture is doubled pixel
+// Both windows at a device pixel ratio of 2, on an offscreen screen of 192 dpi as a desktop scaled
+// to 200 % reports it (the suite's CMake sets the screen up): the layout keeps its logical
+// geometry, the digits stay inside their boxes, and the rule picture is doubled pixel
 // for pixel rather than blurred.
 #include "Application.h"
 #include "Form1.h"

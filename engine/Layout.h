@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// Layout: both windows as designed, in twips and points, with their captions, tab order and what
+// a screen reader is told of them. The one home of these figures: the Qt windows, the page, the
+// tests and desktop/layout.sh all read them from here.
+#pragma once
+
+#include "Stopwatch.h"
+#include "TriangleShape.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace sumdrop::layout {
+
+// Left, top, width and height in twips of the window's client area (15 twips to a pixel at
+// 96 dpi).
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend constexpr bool operator==(const Twips &, const Twips &) = default;
+};
+
+struct Font {
+    double points = 0;
+    bool bold = false;
+};
+
+enum class Align { Left, Centre };
+
+// A control at a fixed place. Captions and descriptions are UTF-8.
+struct Control {
+    std::string_view name;
+    std::string_view caption;
+    Twips box;
+    Font font;
+    // The design's tab index; only the order counts. -1 for labels, which take no focus.
+    int tabIndex = -1;
+    // What a screen reader adds to the caption; empty for none.
+    std::string_view description = {};
+    Align align = Align::Centre;
+};
+
+struct Window {
+    std::string_view caption;
+    int width = 0; // client area, twips
+    int height = 0;
+};
+
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr std::string_view FontFamily = "ＭＳ Ｐゴシック";
+// The caption of every message box.
+inline constexpr std::string_view MessageCaption = "Sumdrop";
+
+// The main window.
+inline constexpr Window MainWindow{"Form1", 8970, 10080};
+
+// clang-format off
+// One control a line, so that desktop/layout.sh can read the figures too.
+inline constexpr Control Title{"Label1", "サムドロップ", {2040, 120, 4575, 855}, {36, false}};
+inline constexpr Control TimeLabel{"Label2", TimeLabelLoadCaption, {3120, 9480, 1695, 375}, {18, true}, -1, "", Align::Left};
+
+// Command1 to Command13, in that order.
+inline constexpr std::array<Control, 13> Buttons{{
+    {"Command1", "スタート", {5400, 9240, 3015, 615}, {27.75, false}, 11, "ゲームを始める"},
+    {"Command2", "終了", {7200, 8640, 1215, 495}, {18, false}, 0, "ゲームを終了する"},
+    {"Command3", "0", {480, 7920, 495, 495}, {14.25, true}, 40, "0 を入力する"},
+    {"Command4", "1", {1200, 7920, 495, 495}, {14.25, true}, 46, "1 を入力する"},
+    {"Command5", "2", {1920, 7920, 495, 495}, {14.25, true}, 47, "2 を入力する"},
+    {"Command6", "3", {2640, 7920, 495, 495}, {14.25, true}, 48, "3 を入力する"},
+    {"Command7", "4", {3360, 7920, 495, 495}, {14.25, true}, 49, "4 を入力する"},
+    {"Command8", "5", {480, 8760, 495, 495}, {14.25, true}, 45, "5 を入力する"},
+    {"Command9", "6", {1200, 8760, 495, 495}, {14.25, true}, 41, "6 を入力する"},
+    {"Command10", "7", {1920, 8760, 495, 495}, {14.25, true}, 42, "7 を入力する"},
+    {"Command11", "8", {2640, 8760, 495, 495}, {14.25, true}, 43, "8 を入力する"},
+    {"Command12", "9", {3360, 8760, 495, 495}, {14.25, true}, 44, "9 を入力する"},
+    {"Command13", "ヘルプ", {5400, 8640, 1575, 495}, {14.25, true}, 50, "遊び方の説明を開く"},
+}};
+
+// The help window.
+inline constexpr Window HelpWindow{"Form2", 7560, 6645};
+inline constexpr Control HelpHeading{"Label1", "ゲーム説明", {600, 240, 6495, 495}, {14.25, true}};
+inline constexpr Control HelpPicture{"Image1", "", {1080, 600, 5745, 4515}, {}, -1, "4と8を足すと12なので12と書くのは×。5と6を足すと11なので、１の位の1を書くのが○。", Align::Left};
+inline constexpr Control HelpSentence{"Label2", "上にある２つの数字を足して１の位の数字をボタンで入力する。", {480, 5040, 6735, 855}, {18, false}, -1, "", Align::Left};
+inline constexpr Control HelpOkButton{"Command1", "OK", {3000, 6000, 1455, 495}, {18, false}, 2, "OKでゲームの画面に戻る"};
+// clang-format on
+
+// Indices into Buttons.
+inline constexpr std::size_t StartButton = 0;
+inline constexpr std::size_t QuitButton = 1;
+inline constexpr std::size_t HelpButton = 12;
+inline constexpr std::size_t FirstDigitButton = 2; // Command3 enters 0, ..., Command12 enters 9
+
+// The digit a button enters, or -1 for Start, Quit and Help.
+constexpr int DigitOf(std::size_t button)
+{
+    return button >= FirstDigitButton && button < FirstDigitButton + 10 ? static_cast<int>(button - FirstDigitButton)
+                                                                        : -1;
+}
+
+// Indices into Buttons in the order Tab visits them: Quit (while shown), Start, the pad from 0
+// round through 6..9 and 5 back to 1..4, Help.
+constexpr std::array<std::size_t, Buttons.size()> TabOrder()
+{
+    std::array<std::size_t, Buttons.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order.at(i) = i;
+    }
+    std::sort(order.begin(), order.end(),
+              [](std::size_t a, std::size_t b) { return Buttons.at(a).tabIndex < Buttons.at(b).tabIndex; });
+    return order;
+}
+
+// The boxes of the triangle: each lower row is shifted right by half the pitch, so that a box
+// sits under the gap between its two parents.
+inline constexpr int CellSize = 495;
+inline constexpr Font CellFont{24, true};
+
+// 0 <= cell < 36
+constexpr Twips CellBox(int cell)
+{
+    const int row = RowOf(cell);
+    return {840 + 480 * row + 960 * PositionInRow(cell), 1440 + 720 * row, CellSize, CellSize};
+}
+
+// The name a screen reader gives the time label; its text follows it when asked.
+inline constexpr std::string_view TimeLabelAccessibleName = "経過時間";
+// The name a screen reader gives the rule picture; HelpPicture's description says what it shows.
+inline constexpr std::string_view HelpPictureName = "ルールの例";
+
+} // namespace sumdrop::layout

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#include "ModalMessage.h"
+
+#include "Layout.h"
+#include "WindowActivation.h"
+#include "WindowParts.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWindow>
+
+namespace sumdrop {
+
+namespace {
+
+int openBoxes = 0;
+
+// A box as narrow as its short text leaves a window manager no room in the title bar for the
+// caption; this width shows "Sumdrop" whole beside the usual title-bar buttons.
+void WidenForTitle(QMessageBox &box)
+{
+    constexpr int minimumWidth = 260;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(minimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
+}
+
+} // namespace
+
+void ShowModalMessage(QWidget *owner, const std::string &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, Text(layout::MessageCaption), QString::fromStdString(text), QMessageBox::Ok,
+                    owner);
+    box.setObjectName(QStringLiteral("message"));
+    box.setWindowModality(Qt::ApplicationModal);
+    // With its one button as the escape button too, OK, Enter, Esc and the close box all agree.
+    box.setEscapeButton(QMessageBox::Ok);
+    WidenForTitle(box);
+    // A click on another of the game's windows may take the keyboard to it (Wayland compositors
+    // do), where Enter and Esc would be lost; the keyboard goes back to the box. Focus leaving for
+    // another program is left alone.
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box, [&box](QWindow *focus) {
+        if (focus != nullptr && focus != box.windowHandle() && box.isVisible()) {
+            BringToFront(box);
+        }
+    });
+    ++openBoxes;
+    box.exec();
+    --openBoxes;
+}
+
+bool ModalMessageOpen()
+{
+    return openBoxes > 0;
+}
+
+} // namespace sumdrop
