@@ -51,6 +51,30 @@ struct Window {
 };
 
 inline constexpr int TwipsPerPixel = 15;
+
+// Pixels at 96 dpi, rounded to the nearest: what a window at its designed size is made of.
+constexpr int Pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+// A font's size in pixels at 96 dpi; fonts are sized in pixels, so that text keeps fitting its
+// twips-sized box whatever dpi a display reports. factor scales the whole window.
+constexpr int FontPixels(double points, double factor = 1.0)
+{
+    const double exact = points * 96.0 / 72.0 * factor;
+    const int whole = static_cast<int>(exact);
+    return exact - whole >= 0.5 ? whole + 1 : whole;
+}
+
+// The factor that fits a window of designed pixels into room pixels: 1 wherever it fits as
+// designed, never below smallest.
+constexpr double FitFactor(int designedWidth, int designedHeight, int roomWidth, int roomHeight, double smallest)
+{
+    const double across = static_cast<double>(roomWidth) / designedWidth;
+    const double down = static_cast<double>(roomHeight) / designedHeight;
+    return std::clamp(std::min(across, down), smallest, 1.0);
+}
 inline constexpr std::string_view FontFamily = "ＭＳ Ｐゴシック";
 // The caption of every message box.
 inline constexpr std::string_view MessageCaption = "Sumdrop";

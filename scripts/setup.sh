@@ -46,6 +46,29 @@ ensure_packages() {
 GAME_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-private-dev libwayland-dev wayland-protocols qt6-wayland
   fonts-ipafont-gothic)
 
+# What building the page needs: Debian's emscripten, and the Japanese face the page ships, cut
+# down with fontTools.
+WEB_PACKAGES=(cmake make emscripten nodejs fonts-noto-cjk python3-fonttools python3-brotli)
+
+# emscripten's tools run on Node and need Debian's Node modules, whichever node is first on the PATH;
+# its tests run there too. Node 20 refuses the threads flag emscripten's CMake passes, and
+# emscripten 3.1.6's code expects no built-in fetch.
+web_environment() {
+  export NODE_PATH=/usr/share/nodejs EMCC_CORES=1
+  web_node=(node --no-experimental-fetch)
+}
+
+# build_site [BUILD_DIR]: the engine, its tests and the page for the browser, in BUILD_DIR
+# (build/wasm by default); the site itself is gathered in build/web/.
+build_site() {
+  local dir=${1:-$SUMDROP_ROOT/build/wasm}
+  web_environment
+  emcmake cmake -S "$SUMDROP_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=MinSizeRel -DSUMDROP_WERROR=ON \
+    -DSUMDROP_SITE_DIR="$SUMDROP_ROOT/build/web" "-DCMAKE_CROSSCOMPILING_EMULATOR=$(IFS=';'; echo "${web_node[*]}")" \
+    >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]: configures once, then rebuilds what changed.
 configure_and_build() {
   local dir=$1

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <algorithm>
 
 namespace sumdrop::metrics {
 
@@ -13,9 +12,7 @@ Scale Scale::ToFit(QSize clientTwips, QSize available)
     // The frame keeps its size; only the client area shrinks.
     const QSize designed = Scale().Size(clientTwips.width(), clientTwips.height());
     const QSize room = available - FrameAllowance;
-    const double across = static_cast<double>(room.width()) / designed.width();
-    const double down = static_cast<double>(room.height()) / designed.height();
-    return Scale(std::clamp(std::min(across, down), SmallestFactor, 1.0));
+    return Scale(layout::FitFactor(designed.width(), designed.height(), room.width(), room.height(), SmallestFactor));
 }
 
 Scale Scale::ToFitScreen(QSize clientTwips)

@@ -42,7 +42,7 @@ public:
     [[nodiscard]] int Pixels(int twips) const
     {
         // At the designed size, exactly the pixels of 15 twips each, rounded to the nearest.
-        return factor == 1.0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel : qRound(twips * factor / TwipsPerPixel);
+        return factor == 1.0 ? layout::Pixels(twips) : qRound(twips * factor / TwipsPerPixel);
     }
 
     [[nodiscard]] QSize Size(int width, int height) const { return {Pixels(width), Pixels(height)}; }
@@ -58,7 +58,7 @@ public:
 
     // Fonts are sized in pixels, not points, so text keeps fitting its twips-sized box whatever
     // dpi the display reports.
-    [[nodiscard]] int FontPixels(double points) const { return qRound(points * 96.0 / 72.0 * factor); }
+    [[nodiscard]] int FontPixels(double points) const { return layout::FontPixels(points, factor); }
 
     [[nodiscard]] QFont Font(double points, bool bold) const
     {

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// Page: the main window as a web page. It lays out the triangle, the digit pad and the buttons
+// from the shared layout, carries out the engine's UiPort on them, and turns each control event
+// into one engine operation, as Form1 does on the desktop.
+#pragma once
+
+#include "Dom.h"
+#include "HelpPanel.h"
+#include "MessageDialog.h"
+#include "NumberTriangle.h"
+#include "ScreenReaderSync.h"
+#include "Stopwatch.h"
+#include "UiPort.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+
+namespace sumdrop::web {
+
+class Page final : public UiPort {
+public:
+    // Builds the page in its load state under root; randomStart starts the random sequence.
+    // Quit calls quit, which is to take the page back to its load state.
+    Page(val root, std::uint64_t randomStart, std::function<void()> quit);
+    Page(const Page &) = delete;
+    Page &operator=(const Page &) = delete;
+    Page(Page &&) = delete;
+    Page &operator=(Page &&) = delete;
+    ~Page() override;
+
+    // A click (or Space, or Enter) on Command1..Command13: 0 <= button < 13.
+    void Press(std::size_t button);
+    void HelpOk();
+    void MessageClosed();
+    void Tick();
+    // Scales the whole page by the one factor that fits it into the viewport.
+    void Fit();
+
+    void SetCellText(int cell, const std::string &text) override;
+    void SetCellShade(int cell, Colour colour) override;
+    void SetTimeText(const std::string &text) override;
+    void SetStartVisible(bool visible) override;
+    void SetQuitVisible(bool visible) override;
+    void SetTimerEnabled(bool enabled) override;
+    [[nodiscard]] bool IsTimerEnabled() const override;
+    void ShowMessage(const std::string &text) override;
+    double NextRandom() override;
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command13_Click();
+    void PressDigit(int digit);
+    void DescribeCells();
+
+    val root;
+    val form1;
+    val title;
+    std::array<val, CellCount> Label3;
+    std::array<val, 13> buttons; // Command1..Command13
+    val Label2;
+    long timer = 0; // the interval of the running stopwatch; 0 while none runs
+
+    ScreenReaderSync screenReader;
+    MessageDialog message;
+    HelpPanel help;
+    std::function<void()> endGame;
+    Stopwatch stopwatch{*this};
+    NumberTriangle triangle{*this, stopwatch};
+    std::uint64_t randomStart;
+    std::mt19937_64 generator;
+};
+
+} // namespace sumdrop::web
