@@ -6,15 +6,19 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Metrics.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 
 namespace sumdrop {
 
 void ConfigureApplication(QApplication &app)
 {
+    StartWindowActivation();
     QApplication::setApplicationName(QStringLiteral("Sumdrop"));
     QApplication::setApplicationVersion(ApplicationVersion);
     QApplication::setOrganizationName(QStringLiteral("Sumdrop"));
@@ -36,6 +40,12 @@ void InstallWindowIcon()
 
 void ConfigureFonts()
 {
+    // A build that carries its own Gothic (the Windows zip) loads it first, so that its captions
+    // are Japanese on a system in any language; a system that has the controls' face keeps it.
+    const QDir builtIn(QStringLiteral(":/fonts"));
+    for (const QString &file : builtIn.entryList({QStringLiteral("*.otf")}, QDir::Files)) {
+        QFontDatabase::addApplicationFont(builtIn.filePath(file));
+    }
     // No Linux machine has the controls' face, and fontconfig would answer it with a Latin face
     // that borrows its kana from whatever CJK font it finds. A proportional Gothic comes first
     // because its line height fits the small boxes; Noto CJK is taller but still readable.

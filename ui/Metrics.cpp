@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-
 namespace sumdrop::metrics {
 
 Scale Scale::ToFit(QSize clientTwips, QSize available)

@@ -2,10 +2,14 @@
 #include "WindowActivation.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QWidget>
 #include <QWindow>
 
 #ifdef SUMDROP_WAYLAND_ACTIVATION
+#include "PressTracker.h"
+
+#include <QAbstractEventDispatcher>
 #include <qpa/qplatformnativeinterface.h>
 
 #include <wayland-client.h>
@@ -19,6 +23,10 @@
 namespace sumdrop {
 
 namespace {
+
+// Why a window was not brought forward the platform's own way; off unless asked for, with
+// QT_LOGGING_RULES="sumdrop.activation.debug=true".
+Q_LOGGING_CATEGORY(lcActivation, "sumdrop.activation", QtInfoMsg)
 
 #ifdef SUMDROP_WAYLAND_ACTIVATION
 
@@ -48,22 +56,30 @@ public:
     bool Activate(QWindow &target)
     {
         if (activation == nullptr || seat == nullptr) {
+            qCDebug(lcActivation) << "the compositor offers no" << (seat == nullptr ? "seat" : "xdg_activation_v1");
             return false;
         }
-        // The presses Qt's reader has already taken in wait on this queue.
         wl_display_dispatch_queue_pending(display, queue);
         auto *surface = static_cast<wl_surface *>(native->nativeResourceForWindow("surface", &target));
-        if (lastPress == 0 || surface == nullptr) {
+        if (surface == nullptr) {
+            qCDebug(lcActivation) << target.title() << "has no surface yet";
             return false;
         }
+        if (presses.LastPress() == 0) {
+            qCDebug(lcActivation) << "no press of the player's to show for" << target.title();
+            return false;
+        }
+        ForgetDeadSurfaces();
         xdg_activation_token_v1 *request = xdg_activation_v1_get_activation_token(activation);
         std::string token;
         static const xdg_activation_token_v1_listener tokenListener{
             [](void *data, xdg_activation_token_v1 *, const char *text) { *static_cast<std::string *>(data) = text; }};
         xdg_activation_token_v1_add_listener(request, &tokenListener, &token);
-        xdg_activation_token_v1_set_serial(request, lastPress, seat);
-        if (focused != nullptr) {
-            xdg_activation_token_v1_set_surface(request, focused);
+        xdg_activation_token_v1_set_serial(request, presses.LastPress(), seat);
+        if (presses.Focused() != nullptr) {
+            // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): the tracker keeps surfaces opaque
+            xdg_activation_token_v1_set_surface(request,
+                                                static_cast<wl_surface *>(const_cast<void *>(presses.Focused())));
         }
         const QByteArray appId = QGuiApplication::desktopFileName().toUtf8();
         xdg_activation_token_v1_set_app_id(request, appId.constData());
@@ -75,6 +91,7 @@ public:
         }
         xdg_activation_token_v1_destroy(request);
         if (token.empty()) {
+            qCDebug(lcActivation) << "the compositor gave no token for press" << presses.LastPress();
             return false;
         }
         xdg_activation_v1_activate(activation, token.c_str(), surface);
@@ -92,6 +109,28 @@ private:
         wl_display_roundtrip_queue(display, queue); // the globals
         wl_display_roundtrip_queue(display, queue); // the seat's capabilities
         wl_registry_destroy(registry);
+        // The seat's events come in with every move of the pointer; they are handled as they
+        // come, whenever the program is about to wait, so that none pile up between clicks.
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                         [this] { wl_display_dispatch_queue_pending(display, queue); });
+    }
+
+    // A surface that belongs to none of the program's shown windows is gone: Qt destroys a
+    // window's surface when it hides.
+    void ForgetDeadSurfaces()
+    {
+        const PressTracker::Surface surface = presses.Focused();
+        if (surface == nullptr) {
+            return;
+        }
+        for (QWindow *window : QGuiApplication::allWindows()) {
+            if (window->isVisible() && window->handle() != nullptr &&
+                native->nativeResourceForWindow("surface", window) == surface) {
+                return;
+            }
+        }
+        qCDebug(lcActivation) << "forgetting a surface that is gone";
+        presses.Forget(surface);
     }
 
     static WaylandActivation *Create()
@@ -103,18 +142,11 @@ private:
         auto *connection =
             native == nullptr ? nullptr : static_cast<wl_display *>(native->nativeResourceForIntegration("wl_display"));
         if (connection == nullptr) {
+            qCDebug(lcActivation) << "Qt's Wayland connection is out of reach";
             return nullptr;
         }
         // Never deleted: its objects live on Qt's connection, which lasts until the program ends.
         return new WaylandActivation(native, connection);
-    }
-
-    void Press(std::uint32_t serial, wl_surface *surface)
-    {
-        lastPress = serial;
-        if (surface != nullptr) {
-            focused = surface;
-        }
     }
 
     static const wl_registry_listener registryListener;
@@ -129,9 +161,7 @@ private:
     wl_pointer *pointer = nullptr;
     wl_keyboard *keyboard = nullptr;
     xdg_activation_v1 *activation = nullptr;
-    wl_surface *pointed = nullptr; // under the pointer
-    wl_surface *focused = nullptr; // where the last press went
-    std::uint32_t lastPress = 0;
+    PressTracker presses;
 };
 
 const wl_registry_listener WaylandActivation::registryListener{
@@ -165,16 +195,15 @@ const wl_seat_listener WaylandActivation::seatListener{
 
 const wl_pointer_listener WaylandActivation::pointerListener{
     [](void *data, wl_pointer *, std::uint32_t, wl_surface *surface, wl_fixed_t, wl_fixed_t) {
-        static_cast<WaylandActivation *>(data)->pointed = surface;
+        static_cast<WaylandActivation *>(data)->presses.PointerEntered(surface);
     },
     [](void *data, wl_pointer *, std::uint32_t, wl_surface *) {
-        static_cast<WaylandActivation *>(data)->pointed = nullptr;
+        static_cast<WaylandActivation *>(data)->presses.PointerLeft();
     },
     [](void *, wl_pointer *, std::uint32_t, wl_fixed_t, wl_fixed_t) {},
     [](void *data, wl_pointer *, std::uint32_t serial, std::uint32_t, std::uint32_t, std::uint32_t state) {
-        auto *self = static_cast<WaylandActivation *>(data);
         if (state == WL_POINTER_BUTTON_STATE_PRESSED) {
-            self->Press(serial, self->pointed);
+            static_cast<WaylandActivation *>(data)->presses.ButtonPressed(serial);
         }
     },
     [](void *, wl_pointer *, std::uint32_t, std::uint32_t, wl_fixed_t) {},
@@ -187,12 +216,14 @@ const wl_pointer_listener WaylandActivation::pointerListener{
 const wl_keyboard_listener WaylandActivation::keyboardListener{
     [](void *, wl_keyboard *, std::uint32_t, std::int32_t keymap, std::uint32_t) { close(keymap); },
     [](void *data, wl_keyboard *, std::uint32_t, wl_surface *surface, wl_array *) {
-        static_cast<WaylandActivation *>(data)->focused = surface;
+        static_cast<WaylandActivation *>(data)->presses.KeyboardEntered(surface);
     },
-    [](void *, wl_keyboard *, std::uint32_t, wl_surface *) {},
+    [](void *data, wl_keyboard *, std::uint32_t, wl_surface *surface) {
+        static_cast<WaylandActivation *>(data)->presses.KeyboardLeft(surface);
+    },
     [](void *data, wl_keyboard *, std::uint32_t serial, std::uint32_t, std::uint32_t, std::uint32_t state) {
         if (state == WL_KEYBOARD_KEY_STATE_PRESSED) {
-            static_cast<WaylandActivation *>(data)->Press(serial, nullptr);
+            static_cast<WaylandActivation *>(data)->presses.KeyPressed(serial);
         }
     },
     [](void *, wl_keyboard *, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
@@ -201,6 +232,13 @@ const wl_keyboard_listener WaylandActivation::keyboardListener{
 #endif
 
 } // namespace
+
+void StartWindowActivation()
+{
+#ifdef SUMDROP_WAYLAND_ACTIVATION
+    WaylandActivation::Instance();
+#endif
+}
 
 void BringToFront(QWidget &window)
 {
@@ -213,6 +251,7 @@ void BringToFront(QWidget &window)
         if (window.windowHandle() != nullptr && wayland->Activate(*window.windowHandle())) {
             return;
         }
+        qCDebug(lcActivation) << "falling back to Qt's own activation for" << window.windowTitle();
     }
 #endif
     window.activateWindow();

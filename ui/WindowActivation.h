@@ -7,6 +7,10 @@ class QWidget;
 
 namespace sumdrop {
 
+// Starts watching the player's presses, where a platform needs them to hand out the focus
+// (Wayland); called once the application exists, before the first window is shown.
+void StartWindowActivation();
+
 // Shows the window, brings it back if it is minimised, raises it and gives it the keyboard.
 void BringToFront(QWidget &window);
 

@@ -39,7 +39,8 @@ def main():
             options.flavor = None if flavor == "otf" else flavor
             options.hinting = False
             options.desubroutinize = True
-            options.name_IDs = ["*"]  # keeps the copyright and licence records
+            # No OpenType layout features: the captions need none, and they are half the size.
+            options.layout_features = []
             font = subset.load_font(os.path.join(font_dir, f"NotoSansCJK-{name}.ttc"), options)
             cutter = subset.Subsetter(options)
             cutter.populate(text=open(text_file, encoding="utf-8").read())

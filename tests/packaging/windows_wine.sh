@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Sumdrop.exe as a player on Windows meets it, under Wine on a private X server: the version
-# record read back from the exe, Form1 shown at its size with its Japanese captions in a Gothic
-# face (Wine has no ＭＳ Ｐゴシック, so the prefix maps that name to IPAPGothic, as a Japanese
-# Windows has the font), Start filling the top row, and Quit ending the program with status 0.
+# Sumdrop.exe as a player on a Windows in any language meets it, under Wine on a private X
+# server with no Japanese font in reach (fontconfig sees DejaVu alone): the version record read
+# back from the exe, Form1 shown at its size with its Japanese captions drawn in the Gothic face
+# the program carries (its title read back from the screen by OCR), Start filling the top row,
+# and Quit ending the program with status 0.
 # Leaves a screenshot beside the folder. Usage: windows_wine.sh UNPACKED-FOLDER VERSION
 set -euo pipefail
 here=$(dirname "$0")
@@ -32,15 +33,19 @@ assert struct.pack("<HH", 0x0411, 1200) in data, "translation 0x0411, 1200"
 print(f"version record: file and product version {version}, language 0x0411, code page 1200")
 PY
 
+# Only DejaVu, which has no kana or kanji, as on a Windows without its Japanese fonts.
+cat >"$session_dir/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$session_dir/fontconfig</cachedir></fontconfig>
+CONF
+export FONTCONFIG_FILE=$session_dir/fonts.conf
+
 start_x_server
 export WINEPREFIX=$session_dir/wine WINEDEBUG=-all WINEARCH=win64
 # No Mono or Gecko: their installers would ask, and the game needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 timeout 300 wineboot --init >"$session_dir/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 5 "$session_dir/wineboot.log")"
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n' |
-  iconv -f UTF-8 -t UTF-16 >"$session_dir/fonts.reg"
-timeout 120 wine regedit /S "$session_dir/fonts.reg" || fail "could not map the Gothic face"
-timeout 60 wineserver --wait || true
 
 (cd "$folder" && exec wine Sumdrop.exe) >"$session_dir/game.log" 2>&1 &
 game=$!
@@ -52,6 +57,15 @@ size_of() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2
 designed_size() { [ "$(size_of)" = 598x672 ]; }
 wait_for 100 designed_size || fail "Form1 is $(size_of), not 598x672"
 echo "Form1 shown at $(size_of)"
+
+# The title in Japanese, not a row of empty boxes.
+import -window "$window" "$session_dir/form1.png"
+IFS=' ' read -r left top width height <<<"$(twips_of 'Title\{')"
+convert "$session_dir/form1.png" -crop "$((width / 15))x$((height / 15))+$((left / 15))+$((top / 15))" \
+  "$session_dir/title.png"
+title=$(tesseract "$session_dir/title.png" - -l jpn --psm 7 2>/dev/null | tr -d ' \n')
+[ "$title" = サムドロップ ] || fail "the title reads \"$title\", not サムドロップ"
+echo "the title reads $title"
 
 # Ink in the top left box: none before Start, a digit after it.
 ink() {
