@@ -59,7 +59,7 @@ start_x_server() {
     display=$((1000 + ($$ * 7 + attempt) % 30000))
     Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp 2>"$session_dir/xvfb.log" &
     pid=$!
-    ours() { [ "$(tr -d ' ' <"/tmp/.X$display-lock" 2>/dev/null)" = "$pid" ] && xdpyinfo -display ":$display" >/dev/null 2>&1; }
+    ours() { [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$display-lock")" = "$pid" ] && xdpyinfo -display ":$display" >/dev/null 2>&1; }
     ended() { ! kill -0 "$pid" 2>/dev/null; }
     answered_or_ended() { ours || ended; }
     wait_for 300 answered_or_ended || true
