@@ -9,6 +9,7 @@
 #include "Metrics.h"
 #include "ModalMessage.h"
 #include "Narration.h"
+#include "RandomUnit.h"
 #include "WindowParts.h"
 
 #include <QApplication>
@@ -283,9 +284,7 @@ void Form1::ShowMessage(const std::string &text)
 
 double Form1::NextRandom()
 {
-    // The top 53 bits make a double in [0, 1) that can never round up to 1.
-    constexpr double unit = 1.0 / static_cast<double>(std::uint64_t{1} << 53U);
-    return static_cast<double>(generator() >> 11U) * unit;
+    return RandomUnit(generator());
 }
 
 } // namespace sumdrop

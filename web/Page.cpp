@@ -3,6 +3,7 @@
 #include "Page.h"
 
 #include "Narration.h"
+#include "RandomUnit.h"
 
 #include <emscripten/eventloop.h>
 
@@ -231,9 +232,7 @@ void Page::ShowMessage(const std::string &text)
 
 double Page::NextRandom()
 {
-    // The top 53 bits make a double in [0, 1) that can never round up to 1.
-    constexpr double unit = 1.0 / static_cast<double>(std::uint64_t{1} << 53U);
-    return static_cast<double>(generator() >> 11U) * unit;
+    return RandomUnit(generator());
 }
 
 } // namespace sumdrop::web
