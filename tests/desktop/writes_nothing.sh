@@ -28,14 +28,17 @@ wait_for 100 game_started || fail "the game did not start"
 pid=$(pgrep -P "$tracer" | head -n 1)
 
 window=$(main_window)
-# Start, a digit, its message box (if the digit was wrong) answered with Enter, then Quit.
-click "$window" "$START_BUTTON"
+# A digit before Start, whose message box is answered with Enter, then Start and Quit.
 click "$window" "$DIGIT_0_BUTTON"
-if box=$(timeout 2 xdotool search --sync --onlyvisible --name '^Sumdrop$' 2>/dev/null | head -n 1) && [ -n "$box" ]; then
-  xdotool key Return
-  box_closed() { ! xdotool search --onlyvisible --name '^Sumdrop$' >/dev/null 2>&1; }
-  wait_for 50 box_closed || fail "the message box did not close on Enter"
-fi
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sumdrop$' 2>/dev/null | head -n 1)
+[ -n "$box" ] || fail "a digit before Start opened no message box"
+# Enter once the box has the keyboard: a key sent before that would be lost.
+box_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$box" ]; }
+wait_for 100 box_focused || fail "the message box did not take the keyboard"
+xdotool key Return
+box_closed() { ! xdotool search --onlyvisible --name '^Sumdrop$' >/dev/null 2>&1; }
+wait_for 100 box_closed || fail "the message box did not close on Enter"
+click "$window" "$START_BUTTON"
 quit_game "$window" "$pid" || fail "the game did not end after Quit"
 wait_gone "$tracer" 50 || true
 
