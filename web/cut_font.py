@@ -10,6 +10,7 @@ import os
 import sys
 
 from fontTools import subset
+from fontTools.pens.boundsPen import BoundsPen
 
 JAPANESE = 0  # the collection's first font is the Japanese one
 COPYRIGHT = "/usr/share/doc/fonts-noto-cjk/copyright"
@@ -29,6 +30,23 @@ def licence():
     return "\n".join(header + text) + "\n"
 
 
+def tighten_line(font):
+    """The line of the ideographic em box (0.88 em up, 0.12 down), widened only as far as the ink
+    of the characters kept needs, instead of the font's roomier one (1.16 and 0.29): Windows lays
+    text out by the latter, which would push the digits out of the bottom of their small boxes."""
+    os2, hhea = font["OS/2"], font["hhea"]
+    glyphs = font.getGlyphSet()
+    low, high = 0, 0
+    for name in font.getGlyphOrder():
+        bounds = BoundsPen(glyphs)
+        glyphs[name].draw(bounds)
+        if bounds.bounds:
+            low, high = min(low, bounds.bounds[1]), max(high, bounds.bounds[3])
+    ascent, descent = max(os2.sTypoAscender, high), max(-os2.sTypoDescender, -low)
+    os2.usWinAscent, os2.usWinDescent = ascent, descent
+    hhea.ascent, hhea.descent, hhea.lineGap = ascent, -descent, 0
+
+
 def main():
     text_file, font_dir, out_dir, formats = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
     os.makedirs(out_dir, exist_ok=True)
@@ -45,6 +63,8 @@ def main():
             cutter = subset.Subsetter(options)
             cutter.populate(text=open(text_file, encoding="utf-8").read())
             cutter.subset(font)
+            if flavor == "otf":
+                tighten_line(font)
             subset.save_font(font, os.path.join(out_dir, f"gothic-{weight}.{flavor}"), options)
     with open(os.path.join(out_dir, "LICENSE-gothic.txt"), "w", encoding="utf-8") as out:
         out.write(licence())

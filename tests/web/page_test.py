@@ -103,7 +103,10 @@ class PageTest(unittest.TestCase):
         return self.script("return document.getElementById(arguments[0]).textContent", element_id)
 
     def shown(self, element_id):
-        return self.element(element_id).is_displayed()
+        # In one step: Quit builds the page anew, and an element found in one call may be gone
+        # by the next.
+        return self.script("const e = document.getElementById(arguments[0]);"
+                           "return !!e && !e.hidden && e.getClientRects().length > 0", element_id)
 
     def cell(self, index):
         return self.text(f"Label3_{index}")
