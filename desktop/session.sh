@@ -52,12 +52,13 @@ wait_gone() {
 # An X server of the test's own, on a display number no other test picks: one derived from this
 # shell's PID, far from the numbers a desktop or -displayfd would take, and the next one if that
 # is held. A server is taken as ours only when its lock file names it and it answers, so a
-# server ending beside it (which removes its own socket and lock) cannot be mistaken for it.
+# server ending beside it (which removes its own socket and lock) cannot be mistaken for it. It
+# must not reset when that first probe leaves, or the test's first client would meet it resetting.
 start_x_server() {
   local attempt display pid
   for ((attempt = 0; attempt < 20; attempt++)); do
     display=$((1000 + ($$ * 7 + attempt) % 30000))
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp 2>"$session_dir/xvfb.log" &
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$session_dir/xvfb.log" &
     pid=$!
     ours() { [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$display-lock")" = "$pid" ] && xdpyinfo -display ":$display" >/dev/null 2>&1; }
     ended() { ! kill -0 "$pid" 2>/dev/null; }
