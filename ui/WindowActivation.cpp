@@ -59,7 +59,10 @@ public:
             qCDebug(lcActivation) << "the compositor offers no" << (seat == nullptr ? "seat" : "xdg_activation_v1");
             return false;
         }
-        wl_display_dispatch_queue_pending(display, queue);
+        // The compositor moves the keyboard on a click before it sends the click itself, so the
+        // press behind this request may still be on its way: a round trip brings in everything
+        // the compositor sent before it.
+        wl_display_roundtrip_queue(display, queue);
         auto *surface = static_cast<wl_surface *>(native->nativeResourceForWindow("surface", &target));
         if (surface == nullptr) {
             qCDebug(lcActivation) << target.title() << "has no surface yet";
