@@ -6,9 +6,7 @@
 #include "WindowParts.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QWindow>
 
 namespace sumdrop {
 
@@ -39,13 +37,8 @@ void ShowModalMessage(QWidget *owner, const std::string &text)
     box.setEscapeButton(QMessageBox::Ok);
     WidenForTitle(box);
     // A click on another of the game's windows may take the keyboard to it (Wayland compositors
-    // do), where Enter and Esc would be lost; the keyboard goes back to the box. Focus leaving for
-    // another program is left alone.
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box, [&box](QWindow *focus) {
-        if (focus != nullptr && focus != box.windowHandle() && box.isVisible()) {
-            BringToFront(box);
-        }
-    });
+    // do), where Enter and Esc would be lost.
+    KeepKeyboard(box);
     ++openBoxes;
     box.exec();
     --openBoxes;

@@ -10,6 +10,7 @@
 #include "PressTracker.h"
 
 #include <QAbstractEventDispatcher>
+#include <QPointer>
 #include <qpa/qplatformnativeinterface.h>
 
 #include <wayland-client.h>
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <string>
 #include <unistd.h>
+#include <vector>
 #endif
 
 namespace sumdrop {
@@ -102,7 +104,32 @@ public:
         return true;
     }
 
+    // Followed on the compositor's own keyboard events rather than on Qt's focus window: Qt
+    // takes a round trip to catch up with a change of focus, and when a click moves the keyboard
+    // on within it, Qt sees no change at all.
+    void KeepKeyboard(QWidget &window) { keepers.emplace_back(&window); }
+
 private:
+    void KeyboardEntered(wl_surface *surface)
+    {
+        presses.KeyboardEntered(surface);
+        // Outside this queue's dispatch: a request for the keeper dispatches the queue again.
+        QMetaObject::invokeMethod(
+            qApp, [this, surface] { ReturnKeyboard(surface); }, Qt::QueuedConnection);
+    }
+
+    void ReturnKeyboard(const wl_surface *entered)
+    {
+        std::erase_if(keepers, [](const QPointer<QWidget> &keeper) { return keeper.isNull(); });
+        const std::vector<QPointer<QWidget>> shown = keepers;
+        for (const QPointer<QWidget> &keeper : shown) {
+            if (!keeper.isNull() && keeper->isVisible() && keeper->windowHandle() != nullptr &&
+                native->nativeResourceForWindow("surface", keeper->windowHandle()) != entered) {
+                BringToFront(*keeper);
+            }
+        }
+    }
+
     WaylandActivation(QPlatformNativeInterface *nativeInterface, wl_display *connection)
         : native(nativeInterface), display(connection), queue(wl_display_create_queue(connection))
     {
@@ -165,6 +192,7 @@ private:
     wl_keyboard *keyboard = nullptr;
     xdg_activation_v1 *activation = nullptr;
     PressTracker presses;
+    std::vector<QPointer<QWidget>> keepers;
 };
 
 const wl_registry_listener WaylandActivation::registryListener{
@@ -219,7 +247,7 @@ const wl_pointer_listener WaylandActivation::pointerListener{
 const wl_keyboard_listener WaylandActivation::keyboardListener{
     [](void *, wl_keyboard *, std::uint32_t, std::int32_t keymap, std::uint32_t) { close(keymap); },
     [](void *data, wl_keyboard *, std::uint32_t, wl_surface *surface, wl_array *) {
-        static_cast<WaylandActivation *>(data)->presses.KeyboardEntered(surface);
+        static_cast<WaylandActivation *>(data)->KeyboardEntered(surface);
     },
     [](void *data, wl_keyboard *, std::uint32_t, wl_surface *surface) {
         static_cast<WaylandActivation *>(data)->presses.KeyboardLeft(surface);
@@ -258,6 +286,21 @@ void BringToFront(QWidget &window)
     }
 #endif
     window.activateWindow();
+}
+
+void KeepKeyboard(QWidget &window)
+{
+#ifdef SUMDROP_WAYLAND_ACTIVATION
+    if (WaylandActivation *wayland = WaylandActivation::Instance()) {
+        wayland->KeepKeyboard(window);
+        return;
+    }
+#endif
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &window, [&window](QWindow *focus) {
+        if (focus != nullptr && focus != window.windowHandle() && window.isVisible()) {
+            BringToFront(window);
+        }
+    });
 }
 
 } // namespace sumdrop

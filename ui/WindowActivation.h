@@ -14,4 +14,9 @@ void StartWindowActivation();
 // Shows the window, brings it back if it is minimised, raises it and gives it the keyboard.
 void BringToFront(QWidget &window);
 
+// Keeps the keyboard in the window for as long as it is shown: when the player clicks another of
+// the game's windows, the keyboard comes back to it. The keyboard leaving for another program is
+// left alone.
+void KeepKeyboard(QWidget &window);
+
 } // namespace sumdrop
