@@ -46,10 +46,13 @@ std::string StartNarration(const NumberTriangle &triangle)
     return "一番上の段は " + topRow + "。" + target;
 }
 
-std::string RightDigitNarration(const NumberTriangle &triangle)
+std::string DigitNarration(const NumberTriangle &triangle, int target)
 {
-    const std::string target = NextTarget(triangle);
-    return target.empty() ? std::string() : "正解。" + target;
+    if (triangle.NextCell() == target) {
+        return {};
+    }
+    const std::string next = NextTarget(triangle);
+    return next.empty() ? std::string() : "正解。" + next;
 }
 
 } // namespace sumdrop

@@ -16,8 +16,8 @@ class NumberTriangle;
 // Right after Start: the top row, then the box to fill and the two digits above it.
 [[nodiscard]] std::string StartNarration(const NumberTriangle &triangle);
 
-// Right after a digit was accepted: 正解, then the next box; empty once no box is left, since
-// the result box speaks for the end of the game.
-[[nodiscard]] std::string RightDigitNarration(const NumberTriangle &triangle);
+// Right after the player pressed a digit for the box `target`: 正解, then the next box. Empty when
+// the digit was refused, and once no box is left: their message boxes speak for themselves.
+[[nodiscard]] std::string DigitNarration(const NumberTriangle &triangle, int target);
 
 } // namespace sumdrop

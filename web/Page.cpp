@@ -153,10 +153,7 @@ void Page::PressDigit(int digit)
     const int target = triangle.NextCell();
     triangle.EnterDigit(digit);
     DescribeCells();
-    // A wrong digit and the end of the game speak through their message boxes.
-    if (triangle.NextCell() != target) {
-        screenReader.Narrate(RightDigitNarration(triangle));
-    }
+    screenReader.Narrate(DigitNarration(triangle, target));
 }
 
 void Page::DescribeCells()

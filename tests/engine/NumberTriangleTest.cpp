@@ -206,8 +206,8 @@ TEST_F(NumberTriangleTest, AfterTheEndEveryDigitAsksForStart)
     EXPECT_FALSE(port.timerEnabled) << "a finished game cannot be restarted in the same window";
 }
 
-// What a screen reader hears at each stage: before Start, after it, after a row change and at
-// the bottom box, where the result box speaks instead.
+// What a screen reader hears at each stage: before Start, after it, after a row change, after a
+// refused digit and at the bottom box, where the message boxes speak instead.
 TEST_F(NumberTriangleTest, NarrationFollowsTheGame)
 {
     EXPECT_EQ(CellName(triangle, 0, false), "1段目 1番目 空");
@@ -220,14 +220,16 @@ TEST_F(NumberTriangleTest, NarrationFollowsTheGame)
     EXPECT_EQ(CellName(triangle, 8, false), "2段目 1番目 空");
 
     FillUpTo(15);
-    EXPECT_EQ(RightDigitNarration(triangle), "正解。次は 3段目 1番目、上は 2 と 9");
+    EXPECT_EQ(DigitNarration(triangle, 14), "正解。次は 3段目 1番目、上は 2 と 9");
+    triangle.EnterDigit(WrongDigitFor(15));
+    EXPECT_EQ(DigitNarration(triangle, 15), "");
     EXPECT_EQ(CellName(triangle, 14, true), "2段目 7番目 9");
     EXPECT_EQ(CellName(triangle, 15, true), "3段目 1番目 空、次に入力するマス");
 
     FillUpTo(BottomCell);
     EXPECT_EQ(CellName(triangle, BottomCell, true), "8段目 1番目 空、次に入力するマス");
     triangle.EnterDigit(solved.at(BottomCell));
-    EXPECT_EQ(RightDigitNarration(triangle), "");
+    EXPECT_EQ(DigitNarration(triangle, BottomCell), "");
     EXPECT_EQ(CellName(triangle, BottomCell, false), "8段目 1番目 " + std::to_string(solved.at(BottomCell)));
 }
 
