@@ -121,9 +121,8 @@ private:
     void ReturnKeyboard(const wl_surface *entered)
     {
         std::erase_if(keepers, [](const QPointer<QWidget> &keeper) { return keeper.isNull(); });
-        const std::vector<QPointer<QWidget>> shown = keepers;
-        for (const QPointer<QWidget> &keeper : shown) {
-            if (!keeper.isNull() && keeper->isVisible() && keeper->windowHandle() != nullptr &&
+        for (const QPointer<QWidget> &keeper : keepers) {
+            if (keeper->isVisible() && keeper->windowHandle() != nullptr &&
                 native->nativeResourceForWindow("surface", keeper->windowHandle()) != entered) {
                 BringToFront(*keeper);
             }
