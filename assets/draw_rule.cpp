@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // draw_rule: draws the help window's rule picture, the two worked examples as a hand sketch in
 // pure white, black and red with no anti-aliasing. Usage: draw_rule OUTPUT.png
+#include "Layout.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -14,8 +16,9 @@
 
 namespace {
 
-constexpr int Width = 383;
-constexpr int Height = 301;
+// The picture fills its box in the help window exactly, at its own size.
+constexpr int Width = sumdrop::layout::Pixels(sumdrop::layout::HelpPicture.box.width);
+constexpr int Height = sumdrop::layout::Pixels(sumdrop::layout::HelpPicture.box.height);
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
 

@@ -7,23 +7,30 @@ centre_of() {
   echo "$((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15))"
 }
 
-# twips_of PATTERN: LEFT TOP WIDTH HEIGHT of the control whose line of the layout table matches.
-layout_table=$(dirname "${BASH_SOURCE[0]}")/../engine/Layout.h
+# The layout's figures, printed by a program built from the table itself (LayoutFigures.cpp).
+layout_figures=$(
+  here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+  program=$(mktemp)
+  trap 'rm -f "$program"' EXIT
+  "${CXX:-c++}" -std=c++20 -I "$here/../engine" "$here/LayoutFigures.cpp" -o "$program" && "$program"
+) || { echo "layout.sh: cannot build the layout's figures" >&2; return 1; }
+
+# twips_of WINDOW NAME: LEFT TOP WIDTH HEIGHT of that control, in twips.
 twips_of() {
-  grep -m 1 -E "$1" "$layout_table" | grep -o -E '\{[0-9]+, [0-9]+, [0-9]+, [0-9]+\}' | head -n 1 | tr -d '{},'
+  awk -v window="$1" -v name="$2" '$1 == window && $2 == name { print $3, $4, $5, $6; found = 1 }
+    END { exit !found }' <<<"$layout_figures"
 }
 
 # shellcheck disable=SC2034,SC2046 # read by the scripts that source this file; four numbers
-START_BUTTON=$(centre_of $(twips_of '^ *\{"Command1",'))
+START_BUTTON=$(centre_of $(twips_of Form1 Command1))
 # shellcheck disable=SC2034,SC2046
-QUIT_BUTTON=$(centre_of $(twips_of '^ *\{"Command2",'))
+QUIT_BUTTON=$(centre_of $(twips_of Form1 Command2))
 # shellcheck disable=SC2034,SC2046
-HELP_BUTTON=$(centre_of $(twips_of '^ *\{"Command13",'))
+HELP_BUTTON=$(centre_of $(twips_of Form1 Command13))
 # shellcheck disable=SC2034,SC2046
-DIGIT_0_BUTTON=$(centre_of $(twips_of '^ *\{"Command3",'))
+DIGIT_0_BUTTON=$(centre_of $(twips_of Form1 Command3))
 # shellcheck disable=SC2034,SC2046
-OK_BUTTON=$(centre_of $(twips_of 'HelpOkButton\{')) # in the help window
-[ -n "$START_BUTTON" ] && [ -n "$OK_BUTTON" ] || { echo "layout.sh: cannot read $layout_table" >&2; return 1; }
+OK_BUTTON=$(centre_of $(twips_of Form2 Command1)) # in the help window
 
 # click WINDOW "X Y": one left click at that point of the window.
 click() {

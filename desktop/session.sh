@@ -75,6 +75,14 @@ start_x_server() {
   fail "no X server could be started: $(cat "$session_dir/xvfb.log")"
 }
 
+# What most desktop tests start from: a session bus and an X server, and where the main window's
+# buttons are (layout.sh).
+start_x_desktop() {
+  source "$(dirname "${BASH_SOURCE[0]}")/layout.sh"
+  start_session_bus
+  start_x_server
+}
+
 start_session_bus() {
   dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$session_dir/bus" 4>"$session_dir/bus.pid"
   session_pids+=("$(head -n 1 "$session_dir/bus.pid")")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Layout: both windows as designed, in twips and points, with their captions, tab order and what
-// a screen reader is told of them. The one home of these figures: the Qt windows, the page, the
-// tests and desktop/layout.sh all read them from here.
+// a screen reader is told of them. The one home of these figures: the Qt windows and the page are
+// built from them, and scripts get them from desktop/LayoutFigures.cpp, which prints them.
 #pragma once
 
 #include "Stopwatch.h"
@@ -83,7 +83,7 @@ inline constexpr std::string_view MessageCaption = "Sumdrop";
 inline constexpr Window MainWindow{"Form1", 8970, 10080};
 
 // clang-format off
-// One control a line, so that desktop/layout.sh can read the figures too.
+// One control a line, to read as a table.
 inline constexpr Control Title{"Label1", "サムドロップ", {2040, 120, 4575, 855}, {36, false}};
 inline constexpr Control TimeLabel{"Label2", TimeLabelLoadCaption, {3120, 9480, 1695, 375}, {18, true}, -1, "", Align::Left};
 

@@ -41,19 +41,6 @@ void NumberTriangle::EnterDigit(int digit)
     if (digit < 0 || digit > 9) {
         return;
     }
-    pressedDigit = digit;
-    JudgeDigit();
-}
-
-bool NumberTriangle::GameInProgress() const
-{
-    // The timer is the record of a running game; the target check only guards against a timer
-    // that someone else switched on before the top row was drawn.
-    return ui.IsTimerEnabled() && nextCell >= TopRowLength && nextCell <= BottomCell;
-}
-
-void NumberTriangle::JudgeDigit()
-{
     if (!GameInProgress()) {
         ui.ShowMessage(StartFirstMessage);
         return;
@@ -69,15 +56,15 @@ void NumberTriangle::JudgeDigit()
     const std::int32_t sum = cells.at(leftParent) + cells.at(leftParent + 1);
     onesDigit = sum % 10;
 
-    if (pressedDigit != onesDigit) {
+    if (digit != onesDigit) {
         // A wrong digit never ends the game, not even for the bottom cell: the player tries again.
         ui.ShowMessage(WrongDigitMessage);
         return;
     }
 
     rowPos = rowPos + 1;
-    ui.SetCellText(nextCell, std::to_string(pressedDigit));
-    cells.at(nextCell) = pressedDigit;
+    ui.SetCellText(nextCell, std::to_string(digit));
+    cells.at(nextCell) = digit;
     ui.SetCellShade(nextCell, ShadeColor);
     const bool bottomAccepted = nextCell == BottomCell;
     nextCell = nextCell + 1;
@@ -87,6 +74,13 @@ void NumberTriangle::JudgeDigit()
         ui.SetTimerEnabled(false);
         ui.ShowMessage(stopwatch.ResultText());
     }
+}
+
+bool NumberTriangle::GameInProgress() const
+{
+    // The timer is the record of a running game; the target check only guards against a timer
+    // that someone else switched on before the top row was drawn.
+    return ui.IsTimerEnabled() && nextCell >= TopRowLength && nextCell <= BottomCell;
 }
 
 std::int32_t NumberTriangle::Cell(int cell) const

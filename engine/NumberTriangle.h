@@ -23,17 +23,14 @@ public:
     void Initialise();
     // Starts the clock and draws the top row. Once per load: a second call is refused.
     void StartGame();
-    // 0 <= digit <= 9; any other value is ignored.
+    // Judges the digit against the cell to fill. 0 <= digit <= 9; any other value is ignored.
     void EnterDigit(int digit);
-    // Judges the last pressed digit against the cell to fill.
-    void JudgeDigit();
 
     // 0 <= cell < 36; 0 for a cell not yet filled in this game.
     [[nodiscard]] std::int32_t Cell(int cell) const;
     [[nodiscard]] std::int32_t NextCell() const { return nextCell; }
     [[nodiscard]] std::int32_t ParentSpan() const { return parentSpan; }
     [[nodiscard]] std::int32_t RowPos() const { return rowPos; }
-    [[nodiscard]] std::int32_t PressedDigit() const { return pressedDigit; }
     [[nodiscard]] std::int32_t OnesDigit() const { return onesDigit; }
 
 private:
@@ -46,8 +43,7 @@ private:
     std::int32_t nextCell = 0;   // the cell the next accepted digit fills
     std::int32_t parentSpan = 8; // from the target back to its left parent: the length of the row above
     std::int32_t rowPos = 1;     // 1-based position of the target in its row
-    std::int32_t pressedDigit = 0;
-    std::int32_t onesDigit = 0; // the digit the last judgement expected
+    std::int32_t onesDigit = 0;  // the digit the last judgement expected
 };
 
 } // namespace sumdrop

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Stopwatch: a tick is one timer event, so time lost by a late or merged event is never made up.
+// Stopwatch: the counters roll over as a clock's digits do.
 #include "Stopwatch.h"
 
 #include "UiPort.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace sumdrop {
@@ -17,18 +18,27 @@ void Stopwatch::Reset()
 
 void Stopwatch::Tick()
 {
-    ++tenths;
-    if (tenths == 10) {
-        tenths = 0;
-        ++seconds;
+    Advance(1);
+}
+
+void Stopwatch::Advance(std::int64_t periods)
+{
+    if (periods <= 0) {
+        return;
     }
-    if (seconds == 60) {
-        tenths = 0;
+    constexpr std::int64_t tenthsPerMinute = 600;
+    constexpr std::int64_t maxMinutes = std::numeric_limits<std::int32_t>::max();
+    const std::int64_t total = std::int64_t{minutes} * tenthsPerMinute + seconds * 10 + tenths +
+                               std::min(periods, (maxMinutes + 1) * tenthsPerMinute);
+    // Four thousand years of play would be needed to pass the last minute; stop rather than overflow.
+    if (total / tenthsPerMinute > maxMinutes) {
+        minutes = static_cast<std::int32_t>(maxMinutes);
         seconds = 0;
-        // Four thousand years of play would be needed to get here; stop rather than overflow.
-        if (minutes < std::numeric_limits<std::int32_t>::max()) {
-            ++minutes;
-        }
+        tenths = 0;
+    } else {
+        minutes = static_cast<std::int32_t>(total / tenthsPerMinute);
+        seconds = static_cast<std::int32_t>(total % tenthsPerMinute / 10);
+        tenths = static_cast<std::int32_t>(total % 10);
     }
     ui.SetTimeText(TimeText());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Stopwatch: counts timer events as tenths, seconds and minutes and writes the time texts.
+// Stopwatch: counts 99 ms periods as tenths, seconds and minutes and writes the time texts.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,8 @@ class UiPort;
 // The time label's caption before the first tick: U+3000, two spaces, 分, U+3000, 秒, U+3000.
 inline constexpr const char *TimeLabelLoadCaption = "\u3000  分\u3000秒\u3000";
 
-// The stopwatch counts the events of a timer of this interval, not elapsed time: ten make a second.
+// The period the stopwatch counts, and the interval of the timer that drives it: ten make a
+// displayed second.
 inline constexpr int TickIntervalMilliseconds = 99;
 
 class Stopwatch {
@@ -20,8 +21,10 @@ public:
     explicit Stopwatch(UiPort &port) : ui(port) {}
 
     void Reset();
-    // One event of the 99 ms timer; rewrites the time label.
+    // One period more; rewrites the time label.
     void Tick();
+    // periods >= 0 more at once, with one rewrite of the label: the periods a late tick missed.
+    void Advance(std::int64_t periods);
     // "今のタイムは" + the time text + "です", from the counters as they stand.
     [[nodiscard]] std::string ResultText() const;
     // For example "0分7.3秒" or "12分0.0秒".

@@ -39,7 +39,9 @@ public:
     // The enabled 99 ms timer is the only record of a game in progress.
     virtual void SetTimerEnabled(bool enabled) = 0;
     [[nodiscard]] virtual bool IsTimerEnabled() const = 0;
-    // Modal: returns once the player has closed the box.
+    // A box with the text and OK, in front of a window that takes no input until it is closed.
+    // The desktop's returns once the player has closed it, the page's at once: the engine shows
+    // a message only as the last thing it does for an event, so the two come to the same.
     virtual void ShowMessage(const std::string &text) = 0;
     // 0 <= result < 1
     virtual double NextRandom() = 0;

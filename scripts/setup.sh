@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Shared by scripts/play and scripts/check: installs missing Debian packages and builds.
+# Shared by the scripts in scripts/ and bench/: installs missing Debian packages and builds.
 # Sourced, not run.
 
 SUMDROP_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -5,6 +5,9 @@
 // plain widgets, which Qt presents as fillers; as windows, a screen reader can speak their title.
 #include "Accessibility.h"
 
+#include "Form1.h"
+#include "Form2.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -37,7 +40,8 @@ QAccessibleInterface *InterfaceFactory(const QString &className, QObject *object
     if (auto *notice = qobject_cast<AnnouncementLabel *>(object)) {
         return new QAccessibleWidget(notice, QAccessible::Notification);
     }
-    if (className == QLatin1String("sumdrop::Form1") || className == QLatin1String("sumdrop::Form2")) {
+    if (className == QLatin1String(Form1::staticMetaObject.className()) ||
+        className == QLatin1String(Form2::staticMetaObject.className())) {
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     }
     return nullptr;

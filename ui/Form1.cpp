@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Form1: the controls sit at fixed positions in twips; nothing here knows the
-// rule of the game, which lives in NumberTriangle.
+// Form1: nothing here knows the rule of the game or keeps its state; the game session does.
 #include "Form1.h"
 
 #include "Accessibility.h"
@@ -8,8 +7,6 @@
 #include "Layout.h"
 #include "Metrics.h"
 #include "ModalMessage.h"
-#include "Narration.h"
-#include "RandomUnit.h"
 #include "WindowParts.h"
 
 #include <QApplication>
@@ -44,7 +41,9 @@ Form1 *Form1::Loaded()
     return loadedMainWindow;
 }
 
-Form1::Form1(std::uint64_t start) : scale(metrics::Scale::ToFitScreen(layout::MainWindow)), randomStart(start)
+Form1::Form1(std::uint64_t randomStart)
+    : scale(metrics::Scale::ToFitScreen(layout::MainWindow)),
+      session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     SetUpWindow(*this, Text(layout::MainWindow.caption), scale.Size(layout::MainWindow));
     Label1 = MakeLabel(this, layout::Title, scale);
@@ -77,34 +76,25 @@ void Form1::BuildTriangle()
 void Form1::BuildButtons()
 {
     // Command1 to Command13, as the layout lists them.
-    struct Wiring {
-        QPushButton *Form1::*control;
-        void (Form1::*handler)();
+    constexpr std::array<QPushButton * Form1::*, layout::Buttons.size()> controls{
+        &Form1::Command1,  &Form1::Command2,  &Form1::Command3,  &Form1::Command4, &Form1::Command5,
+        &Form1::Command6,  &Form1::Command7,  &Form1::Command8,  &Form1::Command9, &Form1::Command10,
+        &Form1::Command11, &Form1::Command12, &Form1::Command13,
     };
-    constexpr std::array<Wiring, layout::Buttons.size()> wiring{{
-        {&Form1::Command1, &Form1::Command1_Click},
-        {&Form1::Command2, &Form1::Command2_Click},
-        {&Form1::Command3, &Form1::Command3_Click},
-        {&Form1::Command4, &Form1::Command4_Click},
-        {&Form1::Command5, &Form1::Command5_Click},
-        {&Form1::Command6, &Form1::Command6_Click},
-        {&Form1::Command7, &Form1::Command7_Click},
-        {&Form1::Command8, &Form1::Command8_Click},
-        {&Form1::Command9, &Form1::Command9_Click},
-        {&Form1::Command10, &Form1::Command10_Click},
-        {&Form1::Command11, &Form1::Command11_Click},
-        {&Form1::Command12, &Form1::Command12_Click},
-        {&Form1::Command13, &Form1::Command13_Click},
-    }};
-    for (std::size_t i = 0; i < wiring.size(); ++i) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
         QPushButton *button = MakeButton(this, layout::Buttons.at(i), scale);
-        connect(button, &QPushButton::clicked, this, wiring.at(i).handler);
-        this->*wiring.at(i).control = button;
+        this->*controls.at(i) = button;
+        if (layout::DigitOf(i) >= 0) {
+            connect(button, &QPushButton::clicked, this, [this, i] { DigitButton_Click(i); });
+        }
     }
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
 
     constexpr auto tabOrder = layout::TabOrder();
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(this->*wiring.at(tabOrder.at(i - 1)).control, this->*wiring.at(tabOrder.at(i)).control);
+        setTabOrder(this->*controls.at(tabOrder.at(i - 1)), this->*controls.at(tabOrder.at(i)));
     }
     Command2->setVisible(false);
     Command1->setFocus(Qt::OtherFocusReason);
@@ -126,10 +116,7 @@ void Form1::BuildTimeLabelAndTimer()
 
 void Form1::Form_Load()
 {
-    stopwatch.Reset();
-    triangle.Initialise();
-    generator = std::mt19937_64(randomStart);
-    DescribeCells();
+    session.Load();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -145,9 +132,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::Command1_Click()
 {
-    triangle.StartGame();
-    DescribeCells();
-    screenReader.Narrate(StartNarration(triangle));
+    session.Press(layout::StartButton);
 }
 
 void Form1::Command2_Click()
@@ -156,78 +141,19 @@ void Form1::Command2_Click()
     QCoreApplication::exit(0);
 }
 
-void Form1::Command3_Click()
+void Form1::DigitButton_Click(std::size_t button)
 {
-    PressDigit(0);
-}
-
-void Form1::Command4_Click()
-{
-    PressDigit(1);
-}
-
-void Form1::Command5_Click()
-{
-    PressDigit(2);
-}
-
-void Form1::Command6_Click()
-{
-    PressDigit(3);
-}
-
-void Form1::Command7_Click()
-{
-    PressDigit(4);
-}
-
-void Form1::Command8_Click()
-{
-    PressDigit(5);
-}
-
-void Form1::Command9_Click()
-{
-    PressDigit(6);
-}
-
-void Form1::Command10_Click()
-{
-    PressDigit(7);
-}
-
-void Form1::Command11_Click()
-{
-    PressDigit(8);
-}
-
-void Form1::Command12_Click()
-{
-    PressDigit(9);
+    session.Press(button);
 }
 
 void Form1::Command13_Click()
 {
-    Form2::ShowHelpWindow();
-}
-
-void Form1::PressDigit(int digit)
-{
-    const int target = triangle.NextCell();
-    triangle.EnterDigit(digit);
-    DescribeCells();
-    screenReader.Narrate(DigitNarration(triangle, target));
-}
-
-void Form1::DescribeCells()
-{
-    // The timer itself, not IsTimerEnabled: this also runs while the window is being built.
-    screenReader.DescribeCells(triangle, Timer1->isActive());
+    Form2::ShowHelpWindow([] { ShowMainWindow(); });
 }
 
 void Form1::Timer1_Timer()
 {
-    stopwatch.Tick();
+    session.Tick();
 }
 
 void Form1::SetCellText(int cell, const std::string &text)
@@ -275,13 +201,13 @@ bool Form1::IsTimerEnabled() const
 void Form1::ShowMessage(const std::string &text)
 {
     // A screen reader may look at the boxes while the box is open.
-    DescribeCells();
+    session.DescribeCells();
     ShowModalMessage(this, text);
 }
 
 double Form1::NextRandom()
 {
-    return RandomUnit(generator());
+    return session.NextRandom();
 }
 
 } // namespace sumdrop

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Form1: the main window. It lays out the triangle, the digit pad and the buttons, carries out
-// the engine's UiPort on them, and turns each control event into one engine operation.
+// the engine's UiPort on them, and passes each control event on to its game session.
 #pragma once
 
+#include "GameSession.h"
 #include "Metrics.h"
-#include "NumberTriangle.h"
 #include "ScreenReaderSync.h"
-#include "Stopwatch.h"
 #include "UiPort.h"
 
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <random>
 #include <string>
 
 class QLabel;
@@ -59,21 +58,11 @@ private:
     void BuildButtons();
     void BuildTimeLabelAndTimer();
     void Form_Load();
-    void PressDigit(int digit);
-    void DescribeCells();
 
     void Command1_Click();
     void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
+    // Command3 to Command12: button is their index in the layout, which says the digit.
+    void DigitButton_Click(std::size_t button);
     void Command13_Click();
     void Timer1_Timer();
 
@@ -98,11 +87,8 @@ private:
     QPushButton *Command13 = nullptr; // Help
     QTimer *Timer1 = nullptr;
 
-    Stopwatch stopwatch{*this};
-    NumberTriangle triangle{*this, stopwatch};
-    std::uint64_t randomStart;
-    std::mt19937_64 generator;
     ScreenReaderSync screenReader{this, Label3};
+    GameSession session;
 };
 
 } // namespace sumdrop

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Form2: holds no game state; its OK button only brings the main window back.
+// Form2: holds no game state; its OK button only tells whoever opened it.
 #include "Form2.h"
 
-#include "Form1.h"
 #include "Metrics.h"
 #include "WindowParts.h"
 
@@ -15,6 +14,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <utility>
 
 namespace sumdrop {
 
@@ -44,9 +44,9 @@ QPixmap RulePicture(qreal devicePixelRatio, QSize box)
 
 } // namespace
 
-Form2 *Form2::ShowHelpWindow()
+Form2 *Form2::ShowHelpWindow(const std::function<void()> &ok)
 {
-    return ShowSingleWindow(loadedHelpWindow);
+    return ShowSingleWindow(loadedHelpWindow, ok);
 }
 
 Form2 *Form2::Loaded()
@@ -54,7 +54,8 @@ Form2 *Form2::Loaded()
     return loadedHelpWindow;
 }
 
-Form2::Form2() : scale(metrics::Scale::ToFitScreen(layout::HelpWindow))
+Form2::Form2(std::function<void()> ok)
+    : scale(metrics::Scale::ToFitScreen(layout::HelpWindow)), okClicked(std::move(ok))
 {
     // SetUpWindow paints it white, the classic scheme's title-bar text colour, which Qt has no role for.
     SetUpWindow(*this, Text(layout::HelpWindow.caption), scale.Size(layout::HelpWindow));
@@ -80,7 +81,7 @@ Form2::Form2() : scale(metrics::Scale::ToFitScreen(layout::HelpWindow))
 
 void Form2::Command1_Click()
 {
-    Form1::ShowMainWindow();
+    okClicked();
 }
 
 } // namespace sumdrop

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -16,12 +18,12 @@ class Form2 : public QWidget {
 
 public:
     // Loads the help window if none is loaded, then shows it and brings it to the front;
-    // there is never more than one.
-    static Form2 *ShowHelpWindow();
+    // there is never more than one. A window loaded here calls ok when its OK is clicked.
+    static Form2 *ShowHelpWindow(const std::function<void()> &ok);
     // The loaded help window, or nullptr once it has been closed.
     static Form2 *Loaded();
 
-    Form2();
+    explicit Form2(std::function<void()> ok);
 
 private:
     void Command1_Click();
@@ -33,6 +35,7 @@ private:
     QLabel *Image1 = nullptr;
     QLabel *Label2 = nullptr;
     QPushButton *Command1 = nullptr; // OK
+    std::function<void()> okClicked;
 };
 
 } // namespace sumdrop

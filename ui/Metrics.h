@@ -15,7 +15,7 @@ namespace sumdrop::metrics {
 // The windows are laid out at 96 dots per inch: 1440 twips and 72 points to the inch.
 inline constexpr int TwipsPerPixel = layout::TwipsPerPixel;
 
-// The face every control asks for; Sumdrop::ConfigureFonts maps it to an installed Gothic.
+// The face every control asks for; sumdrop::ConfigureFonts maps it to an installed Gothic.
 inline const QString FontFamily = QString::fromUtf8(layout::FontFamily.data(), layout::FontFamily.size());
 
 // Room left around a window's client area for the frame that the window manager or the

@@ -2,7 +2,6 @@
 #include "ScreenReaderSync.h"
 
 #include "Accessibility.h"
-#include "Narration.h"
 
 #include <QLabel>
 
@@ -13,22 +12,14 @@ ScreenReaderSync::ScreenReaderSync(QWidget *owner, const std::array<QLabel *, Ce
 {
 }
 
-void ScreenReaderSync::DescribeCells(const NumberTriangle &triangle, bool running)
+void ScreenReaderSync::SetCellName(int cell, const std::string &name)
 {
-    for (int cell = 0; cell < CellCount; ++cell) {
-        const QString name = QString::fromStdString(CellName(triangle, cell, running));
-        QLabel *box = cells.at(cell);
-        if (box->accessibleName() != name) {
-            box->setAccessibleName(name);
-        }
-    }
+    cells.at(cell)->setAccessibleName(QString::fromStdString(name));
 }
 
 void ScreenReaderSync::Narrate(const std::string &sentence)
 {
-    if (!sentence.empty()) {
-        announcer->Announce(QString::fromStdString(sentence));
-    }
+    announcer->Announce(QString::fromStdString(sentence));
 }
 
 } // namespace sumdrop

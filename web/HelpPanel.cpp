@@ -42,11 +42,6 @@ void HelpPanel::Hide()
     SetShown(panel, false);
 }
 
-bool HelpPanel::IsShown() const
-{
-    return !panel["hidden"].as<bool>();
-}
-
 void HelpPanel::Fit(int viewportWidth, int viewportHeight)
 {
     const int width = layout::Pixels(layout::HelpWindow.width);

@@ -21,7 +21,6 @@ public:
     // Shows the panel in front with the focus on OK; if it is shown already, only that.
     void Show();
     void Hide();
-    [[nodiscard]] bool IsShown() const;
     // Scales the panel by the factor that fits it into the viewport, centred in it.
     void Fit(int viewportWidth, int viewportHeight);
 

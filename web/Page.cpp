@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Page: nothing here knows the rule of the game, which lives in NumberTriangle.
+// Page: nothing here knows the rule of the game or keeps its state; the game session does.
 #include "Page.h"
-
-#include "Narration.h"
-#include "RandomUnit.h"
 
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace sumdrop::web {
@@ -45,7 +43,7 @@ std::string CssColour(Colour colour)
 
 } // namespace
 
-Page::Page(val pageRoot, std::uint64_t start, std::function<void()> quit)
+Page::Page(val pageRoot, std::uint64_t randomStart, std::function<void()> quit)
     : root(std::move(pageRoot)), form1(Append(root, "main", layout::MainWindow.caption)),
       title(MakeControl(form1, "h1", layout::Title, layout::Title.name)),
       Label3(MakeEach<CellCount>([this](std::size_t cell) {
@@ -58,7 +56,7 @@ Page::Page(val pageRoot, std::uint64_t start, std::function<void()> quit)
       })),
       buttons(MakeButtons(form1)), Label2(MakeControl(form1, "div", layout::TimeLabel, layout::TimeLabel.name)),
       screenReader(root, Label3), message(root, MessageClosedHandler), help(root, HelpOkHandler),
-      endGame(std::move(quit)), randomStart(start)
+      endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     form1["style"].set("width", Js(std::to_string(layout::Pixels(layout::MainWindow.width)) + "px"));
     form1["style"].set("height", Js(std::to_string(layout::Pixels(layout::MainWindow.height)) + "px"));
@@ -69,7 +67,7 @@ Page::Page(val pageRoot, std::uint64_t start, std::function<void()> quit)
     Label2.call<void>("setAttribute", val("role"), val("timer"));
     Label2.call<void>("setAttribute", val("aria-label"), Js(layout::TimeLabelAccessibleName));
     SetShown(buttons.at(layout::QuitButton), false);
-    Form_Load();
+    session.Load();
     Fit();
     buttons.at(layout::StartButton).call<void>("focus");
 }
@@ -78,14 +76,6 @@ Page::~Page()
 {
     SetTimerEnabled(false);
     form1.call<void>("remove");
-}
-
-void Page::Form_Load()
-{
-    stopwatch.Reset();
-    triangle.Initialise();
-    generator = std::mt19937_64(randomStart);
-    DescribeCells();
 }
 
 void Page::Press(std::size_t button)
@@ -105,7 +95,7 @@ void Page::Press(std::size_t button)
         Command13_Click();
         break;
     default:
-        PressDigit(layout::DigitOf(button));
+        session.Press(button);
         break;
     }
 }
@@ -113,9 +103,7 @@ void Page::Press(std::size_t button)
 void Page::Command1_Click()
 {
     const bool hadFocus = buttons.at(layout::StartButton).strictlyEquals(val::global("document")["activeElement"]);
-    triangle.StartGame();
-    DescribeCells();
-    screenReader.Narrate(StartNarration(triangle));
+    session.Press(layout::StartButton);
     // The focus moves on from the Start button that hid itself, as a desktop toolkit moves it to
     // the next control in the tab order.
     if (hadFocus) {
@@ -148,22 +136,9 @@ void Page::MessageClosed()
     message.Closed();
 }
 
-void Page::PressDigit(int digit)
-{
-    const int target = triangle.NextCell();
-    triangle.EnterDigit(digit);
-    DescribeCells();
-    screenReader.Narrate(DigitNarration(triangle, target));
-}
-
-void Page::DescribeCells()
-{
-    screenReader.DescribeCells(triangle, timer != 0);
-}
-
 void Page::Tick()
 {
-    stopwatch.Tick();
+    session.Tick();
 }
 
 void Page::Fit()
@@ -223,13 +198,13 @@ bool Page::IsTimerEnabled() const
 void Page::ShowMessage(const std::string &text)
 {
     // A screen reader may look at the boxes while the dialog is open.
-    DescribeCells();
+    session.DescribeCells();
     message.Show(text);
 }
 
 double Page::NextRandom()
 {
-    return RandomUnit(generator());
+    return session.NextRandom();
 }
 
 } // namespace sumdrop::web

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Page: the main window as a web page. It lays out the triangle, the digit pad and the buttons
-// from the shared layout, carries out the engine's UiPort on them, and turns each control event
-// into one engine operation, as Form1 does on the desktop.
+// from the shared layout, carries out the engine's UiPort on them, and passes each control event
+// on to its game session, as Form1 does on the desktop.
 #pragma once
 
 #include "Dom.h"
+#include "GameSession.h"
 #include "HelpPanel.h"
 #include "MessageDialog.h"
-#include "NumberTriangle.h"
 #include "ScreenReaderSync.h"
-#include "Stopwatch.h"
 #include "UiPort.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <random>
 #include <string>
 
 namespace sumdrop::web {
@@ -51,12 +49,9 @@ public:
     double NextRandom() override;
 
 private:
-    void Form_Load();
     void Command1_Click();
     void Command2_Click();
     void Command13_Click();
-    void PressDigit(int digit);
-    void DescribeCells();
 
     val root;
     val form1;
@@ -70,10 +65,7 @@ private:
     MessageDialog message;
     HelpPanel help;
     std::function<void()> endGame;
-    Stopwatch stopwatch{*this};
-    NumberTriangle triangle{*this, stopwatch};
-    std::uint64_t randomStart;
-    std::mt19937_64 generator;
+    GameSession session;
 };
 
 } // namespace sumdrop::web

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ScreenReaderSync.h"
 
-#include "Narration.h"
-
 namespace sumdrop::web {
 
 ScreenReaderSync::ScreenReaderSync(const val &parent, const std::array<val, CellCount> &boxes)
@@ -17,22 +15,14 @@ ScreenReaderSync::~ScreenReaderSync()
     liveRegion.call<void>("remove");
 }
 
-void ScreenReaderSync::DescribeCells(const NumberTriangle &triangle, bool running)
+void ScreenReaderSync::SetCellName(int cell, const std::string &name)
 {
-    for (int cell = 0; cell < CellCount; ++cell) {
-        std::string name = CellName(triangle, cell, running);
-        if (names.at(cell) != name) {
-            cells.at(cell).call<void>("setAttribute", val("aria-label"), Js(name));
-            names.at(cell) = std::move(name);
-        }
-    }
+    cells.at(cell).call<void>("setAttribute", val("aria-label"), Js(name));
 }
 
 void ScreenReaderSync::Narrate(const std::string &sentence)
 {
-    if (!sentence.empty()) {
-        SetText(liveRegion, sentence);
-    }
+    SetText(liveRegion, sentence);
 }
 
 } // namespace sumdrop::web

@@ -9,11 +9,9 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../../desktop/session.sh"
-source "$here/../../desktop/layout.sh"
 program=$1
 
-start_session_bus
-start_x_server
+start_x_desktop
 start_mutter 1280x1000
 log=$session_dir/wayland.log
 # SUMDROP_GAME_PRELOAD: as in wayland.sh.
@@ -123,7 +121,7 @@ click_at "$main" "$DIGIT_0_BUTTON"
 first_entered=$(grep -m 1 -o 'wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@[0-9]*' \
   < <(timeout 10 tail -n +"$((mark + 1))" -f "$log" 2>/dev/null)) || fail "nothing took the keyboard after a digit before Start"
 mark=$(wc -l <"$log")
-click_at "$main" "$(centre_of $(twips_of 'Title\{'))"
+click_at "$main" "$(centre_of $(twips_of Form1 Label1))"
 title_shown Sumdrop || fail "no message box"
 box=$(surface_of Sumdrop) box_toplevel=$(toplevel_of Sumdrop)
 [ "${first_entered##*@}" = "$box" ] || fail "the message box did not take the keyboard"

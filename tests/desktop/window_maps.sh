@@ -6,11 +6,9 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../../desktop/session.sh"
-source "$here/../../desktop/layout.sh"
 program=$1
 
-start_session_bus
-start_x_server
+start_x_desktop
 "$program" &
 pid=$!
 session_pids+=("$pid")

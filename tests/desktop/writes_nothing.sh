@@ -7,11 +7,9 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../../desktop/session.sh"
-source "$here/../../desktop/layout.sh"
 program=$1
 
-start_session_bus
-start_x_server
+start_x_desktop
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_STATE_HOME
 export HOME=$session_dir/home
 mkdir -m 700 "$HOME"

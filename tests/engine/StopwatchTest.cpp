@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace sumdrop {
@@ -28,6 +30,11 @@ TEST_P(StopwatchTicks, LabelAfterTicksFromZero)
     }
     EXPECT_EQ(port.timeText, GetParam().label);
     EXPECT_EQ(stopwatch.TimeText(), GetParam().label);
+
+    // The same periods counted at once, as after a late event, read the same.
+    Stopwatch atOnce(port);
+    atOnce.Advance(GetParam().ticks);
+    EXPECT_EQ(atOnce.TimeText(), GetParam().label);
     EXPECT_GE(stopwatch.Tenths(), 0);
     EXPECT_LE(stopwatch.Tenths(), 9);
     EXPECT_LE(stopwatch.Seconds(), 59);
@@ -42,6 +49,16 @@ INSTANTIATE_TEST_SUITE_P(RollOvers, StopwatchTicks,
                                            TickCase{"SevenMinutesAndABit", 7 * 600 + 3 * 10 + 3, "7分3.3秒"},
                                            TickCase{"MinutesGoPastAnHour", 36000, "60分0.0秒"}),
                          [](const auto &tickCase) { return std::string(tickCase.param.name); });
+
+TEST(Stopwatch, TheLastMinuteHoldsInsteadOfOverflowing)
+{
+    testing::RecordingPort port;
+    Stopwatch stopwatch(port);
+    stopwatch.Advance(std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(stopwatch.TimeText(), std::to_string(std::numeric_limits<std::int32_t>::max()) + "分0.0秒");
+    stopwatch.Tick();
+    EXPECT_EQ(stopwatch.Minutes(), std::numeric_limits<std::int32_t>::max());
+}
 
 TEST(Stopwatch, ResultTextWrapsTheTimeAsItStands)
 {

@@ -60,7 +60,7 @@ echo "Form1 shown at $(size_of)"
 
 # The title in Japanese, not a row of empty boxes.
 import -window "$window" "$session_dir/form1.png"
-IFS=' ' read -r left top width height <<<"$(twips_of 'Title\{')"
+IFS=' ' read -r left top width height <<<"$(twips_of Form1 Label1)"
 convert "$session_dir/form1.png" -crop "$((width / 15))x$((height / 15))+$((left / 15))+$((top / 15))" \
   "$session_dir/title.png"
 title=$(tesseract "$session_dir/title.png" - -l jpn --psm 7 2>/dev/null | tr -d ' \n')
@@ -70,7 +70,7 @@ echo "the title reads $title"
 # Ink in the top left box: none before Start, a digit after it.
 ink() {
   import -window "$window" "$session_dir/form1.png"
-  convert "$session_dir/form1.png" -crop "$(centre_of 840 1440 495 495 | awk '{ print "25x25+" $1 - 12 "+" $2 - 12 }')" \
+  convert "$session_dir/form1.png" -crop "$(centre_of $(twips_of Form1 Label3_0) | awk '{ print "25x25+" $1 - 12 "+" $2 - 12 }')" \
     -colorspace gray -threshold 50% -negate -format '%[fx:mean*w*h]' info:
 }
 [ "$(ink)" = 0 ] || fail "the top left box is not empty before Start"

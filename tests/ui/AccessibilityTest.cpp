@@ -77,7 +77,7 @@ private slots:
     void everyButtonHasANameAndSaysWhatItDoes()
     {
         Form1 *main = Form1::ShowMainWindow();
-        Form2 *help = Form2::ShowHelpWindow();
+        Form2 *help = Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         int buttons = 0;
         for (QWidget *window : {static_cast<QWidget *>(main), static_cast<QWidget *>(help)}) {
             for (QPushButton *button : window->findChildren<QPushButton *>()) {

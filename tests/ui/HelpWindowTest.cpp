@@ -108,7 +108,7 @@ private slots:
 
     void helpWindowHasItsLayout()
     {
-        Form2 *help = Form2::ShowHelpWindow();
+        Form2 *help = Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         QVERIFY(QTest::qWaitForWindowExposed(help));
         const Player look(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("Form2"));
@@ -236,7 +236,7 @@ private slots:
     {
         QFETCH(bool, helpFirst);
         Form1 *main = Form1::ShowMainWindow();
-        Form2 *help = Form2::ShowHelpWindow();
+        Form2 *help = Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         QWidget *first = helpFirst ? static_cast<QWidget *>(help) : main;
         QWidget *second = helpFirst ? static_cast<QWidget *>(main) : help;
         bool secondWasOpenAfterFirst = false;

@@ -62,7 +62,7 @@ private slots:
 
     void rulePictureIsDoubledPixelForPixel()
     {
-        Form2 *help = Form2::ShowHelpWindow();
+        Form2 *help = Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         QVERIFY(QTest::qWaitForWindowExposed(help));
         QCOMPARE(help->size(), QSize(504, 443));
         auto *image = help->findChild<QLabel *>(QStringLiteral("Image1"));

@@ -96,7 +96,7 @@ private slots:
 
     void helpWindowFitsWholeWithItsSentenceInTwoLines()
     {
-        Form2 *help = Form2::ShowHelpWindow();
+        Form2 *help = Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         QVERIFY(QTest::qWaitForWindowExposed(help));
         const double factor = CheckFit(help, QSize(504, 443),
                                        {{"Label1", QRect(40, 16, 433, 33), 19},

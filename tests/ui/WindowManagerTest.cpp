@@ -99,7 +99,7 @@ private slots:
     {
         Form1 *main = Form1::ShowMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        Form2::ShowHelpWindow();
+        Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         QVERIFY(QTest::qWaitForWindowActive(Form2::Loaded()));
         const Player player(main);
 
@@ -126,7 +126,7 @@ private slots:
         Form1 *main = Form1::ShowMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
         Player::Click(Player(main).Button(QStringLiteral("Command1")));
-        Form2 *help = Form2::ShowHelpWindow();
+        Form2 *help = Form2::ShowHelpWindow([] { Form1::ShowMainWindow(); });
         QVERIFY(QTest::qWaitForWindowExposed(help));
         qApp->setQuitOnLastWindowClosed(true);
         bool programEnded = false;

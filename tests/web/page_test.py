@@ -3,7 +3,7 @@
 by keyboard alone and by touch on a phone, laid out as the shared layout table says, played again
 offline, with nothing reported in the browser's console.
 
-Usage: page_test.py SITE-DIR LAYOUT-HEADER
+Usage: page_test.py SITE-DIR LAYOUT-FIGURES
 """
 import functools
 import http.server
@@ -23,7 +23,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-SITE, LAYOUT = sys.argv.pop(1), sys.argv.pop(1)
+SITE, FIGURES = sys.argv.pop(1), sys.argv.pop(1)
 WAIT = 20  # seconds; every wait is for an effect, bounded by this
 TIME = re.compile(r"^(\d+)分(\d+)\.(\d)秒$")
 
@@ -50,13 +50,14 @@ class Site:
         shutil.rmtree(self.folder)
 
 
-def layout_twips(pattern):
-    """LEFT, TOP, WIDTH, HEIGHT of the control whose line of the shared table matches."""
-    with open(LAYOUT, encoding="utf-8") as table:
-        for line in table:
-            if re.search(pattern, line):
-                return [int(n) for n in re.search(r"\{(\d+), (\d+), (\d+), (\d+)\}", line).groups()]
-    raise AssertionError("no line of the layout matches " + pattern)
+def layout_twips(window, name):
+    """LEFT, TOP, WIDTH, HEIGHT of a control, from the figures the layout table prints."""
+    with open(FIGURES, encoding="utf-8") as figures:
+        for line in figures:
+            fields = line.split()
+            if fields[:2] == [window, name]:
+                return [int(n) for n in fields[2:6]]
+    raise AssertionError(f"the layout has no {window} {name}")
 
 
 def pixels(twips):
@@ -256,14 +257,11 @@ class PageTest(unittest.TestCase):
               }
             }
             return out;""")
-        expected = {
-            "Form1/Label1": layout_twips(r"Title\{"), "Form1/Label2": layout_twips(r"TimeLabel\{"),
-            "Form2/Form2-Label1": layout_twips(r"HelpHeading\{"), "Form2/Form2-Image1": layout_twips(r"HelpPicture\{"),
-            "Form2/Form2-Label2": layout_twips(r"HelpSentence\{"),
-            "Form2/Form2-Command1": layout_twips(r"HelpOkButton\{"),
-        }
+        expected = {f"Form1/{name}": layout_twips("Form1", name) for name in ["Label1", "Label2"]}
+        expected.update({f"Form2/Form2-{name}": layout_twips("Form2", name)
+                         for name in ["Label1", "Image1", "Label2", "Command1"]})
         for n in range(1, 14):
-            expected[f"Form1/Command{n}"] = layout_twips(rf'^ *\{{"Command{n}",')
+            expected[f"Form1/Command{n}"] = layout_twips("Form1", f"Command{n}")
         for name, twips in expected.items():
             if name == "Form1/Command2":
                 continue  # hidden until a game starts

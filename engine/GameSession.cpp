@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// GameSession: the time is read from the clock, not counted in timer events, so events that come
+// late (a busy machine, a browser tab in the background) cost the player nothing.
+#include "GameSession.h"
+
+#include "Layout.h"
+#include "RandomUnit.h"
+#include "UiPort.h"
+
+#include <utility>
+
+namespace sumdrop {
+
+namespace {
+
+constexpr std::chrono::milliseconds Period{TickIntervalMilliseconds};
+// Timers may fire a hair before their interval is up (browsers round to whole milliseconds);
+// such an event still counts the period it was meant for.
+constexpr std::chrono::milliseconds EarlyEvent{5};
+
+} // namespace
+
+GameSession::GameSession(UiPort &port, ScreenReaderPort &reader, std::uint64_t start, Clock clock)
+    : ui(port), screenReader(reader), stopwatch(port), triangle(port, stopwatch), randomStart(start),
+      now(std::move(clock))
+{
+}
+
+void GameSession::Load()
+{
+    stopwatch.Reset();
+    triangle.Initialise();
+    generator = std::mt19937_64(randomStart);
+    periodsShown = 0;
+    DescribeCells();
+}
+
+void GameSession::Press(std::size_t button)
+{
+    if (button == layout::StartButton) {
+        Start();
+    } else if (const int digit = layout::DigitOf(button); digit >= 0) {
+        EnterDigit(digit);
+    }
+}
+
+void GameSession::Start()
+{
+    // Read before the timer starts, so that its first event is never early for the clock.
+    const auto startTime = now();
+    const bool wasRunning = ui.IsTimerEnabled();
+    triangle.StartGame();
+    if (!wasRunning && ui.IsTimerEnabled()) {
+        startedAt = startTime;
+    }
+    DescribeCells();
+    if (const std::string sentence = StartNarration(triangle); !sentence.empty()) {
+        screenReader.Narrate(sentence);
+    }
+}
+
+void GameSession::EnterDigit(int digit)
+{
+    // The last digit stops the clock: the time up to this press must be on it by then.
+    CatchUp();
+    const int target = triangle.NextCell();
+    triangle.EnterDigit(digit);
+    DescribeCells();
+    if (const std::string sentence = DigitNarration(triangle, target); !sentence.empty()) {
+        screenReader.Narrate(sentence);
+    }
+}
+
+void GameSession::Tick()
+{
+    CatchUp();
+}
+
+void GameSession::CatchUp()
+{
+    // An event already on its way when the game ended changes nothing.
+    if (!ui.IsTimerEnabled()) {
+        return;
+    }
+    const std::int64_t periods = (now() - startedAt + EarlyEvent) / Period;
+    if (periods > periodsShown) {
+        stopwatch.Advance(periods - periodsShown);
+        periodsShown = periods;
+    }
+}
+
+double GameSession::NextRandom()
+{
+    return RandomUnit(generator());
+}
+
+void GameSession::DescribeCells()
+{
+    const bool running = ui.IsTimerEnabled();
+    for (int cell = 0; cell < CellCount; ++cell) {
+        std::string name = CellName(triangle, cell, running);
+        if (cellNames.at(cell) != name) {
+            screenReader.SetCellName(cell, name);
+            cellNames.at(cell) = std::move(name);
+        }
+    }
+}
+
+} // namespace sumdrop

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// GameSession: a whole game as a front end plays it, with a clock the test moves by hand.
+#include "GameSession.h"
+#include "Layout.h"
+#include "RecordingPort.h"
+#include "ReferenceTriangle.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sumdrop {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A front end: the screen as RecordingPort keeps it, the boxes' names and the sentences spoken,
+// and, like the desktop's modal box, timer events while a message is open.
+class FrontEnd final : public testing::RecordingPort, public ScreenReaderPort {
+public:
+    void SetCellName(int cell, const std::string &name) override { names[cell] = name; }
+    void Narrate(const std::string &sentence) override { spoken.push_back(sentence); }
+    double NextRandom() override { return session.NextRandom(); }
+    void ShowMessage(const std::string &text) override
+    {
+        RecordingPort::ShowMessage(text);
+        whileMessageOpen();
+    }
+
+    [[nodiscard]] std::array<int, 8> TopRow() const
+    {
+        std::array<int, 8> digits{};
+        for (int cell = 0; cell < TopRowLength; ++cell) {
+            digits.at(cell) = std::stoi(cellText.at(cell));
+        }
+        return digits;
+    }
+
+    std::chrono::steady_clock::time_point now{};
+    GameSession session{*this, *this, 2024, [this] { return now; }};
+    std::map<int, std::string> names;
+    std::vector<std::string> spoken;
+    std::function<void()> whileMessageOpen = [] {};
+};
+
+constexpr std::size_t DigitButton(int digit)
+{
+    return layout::FirstDigitButton + static_cast<std::size_t>(digit);
+}
+
+TEST(GameSession, AWholeGameTellsTheTimeThatPassedWhateverTheTimerDoes)
+{
+    FrontEnd screen;
+    GameSession &session = screen.session;
+    session.Load();
+    EXPECT_EQ(screen.names.size(), static_cast<std::size_t>(CellCount));
+    session.Press(DigitButton(4));
+    EXPECT_EQ(screen.messages, std::vector<std::string>{StartFirstMessage});
+
+    session.Press(layout::StartButton);
+    ASSERT_TRUE(screen.timerEnabled);
+    const auto solved = testing::SolveTriangle(screen.TopRow());
+    EXPECT_EQ(screen.spoken.back().rfind("一番上の段は", 0), 0U);
+    EXPECT_EQ(screen.names.at(8), "2段目 1番目 空、次に入力するマス");
+
+    // On time, every event is one tenth more, as the label always counted.
+    for (const char *label : {"0分0.1秒", "0分0.2秒", "0分0.3秒"}) {
+        screen.now += 99ms;
+        session.Tick();
+        EXPECT_EQ(screen.timeText, label);
+    }
+    // A timer that fires a hair early still counts its period; a repeated event counts nothing.
+    screen.now += 98ms;
+    session.Tick();
+    session.Tick();
+    EXPECT_EQ(screen.timeText, "0分0.4秒");
+
+    // Five seconds without an event, as in a hidden browser tab: the next one catches up.
+    screen.now += 5s;
+    session.Tick();
+    EXPECT_EQ(screen.timeText, "0分5.4秒");
+
+    // Quit and Help are the window's; they do nothing to the game.
+    session.Press(layout::QuitButton);
+    session.Press(layout::HelpButton);
+    EXPECT_EQ(session.Triangle().NextCell(), 8);
+
+    // The clock runs behind a refused digit's box.
+    screen.whileMessageOpen = [&] {
+        screen.now += 2s;
+        session.Tick();
+    };
+    session.Press(DigitButton((solved.at(8) + 1) % 10));
+    EXPECT_EQ(screen.messages.back(), WrongDigitMessage);
+    EXPECT_EQ(screen.timeText, "0分7.4秒");
+    screen.whileMessageOpen = [] {};
+
+    for (int cell = 8; cell < BottomCell; ++cell) {
+        session.Press(DigitButton(solved.at(cell)));
+        ASSERT_EQ(screen.cellText.at(cell), std::to_string(solved.at(cell)));
+    }
+    EXPECT_EQ(screen.spoken.back(),
+              "正解。次は 8段目 1番目、上は " + std::to_string(solved.at(33)) + " と " + std::to_string(solved.at(34)));
+
+    // The last digit comes 3.05 s after the last event that got through: the result holds them.
+    screen.now += 3050ms;
+    screen.whileMessageOpen = [&] { EXPECT_FALSE(screen.timerEnabled); };
+    session.Press(DigitButton(solved.at(BottomCell)));
+    EXPECT_EQ(screen.messages.back(), "今のタイムは0分10.5秒です");
+    EXPECT_EQ(screen.timeText, "0分10.5秒");
+
+    // An event that was already on its way when the game ended changes nothing.
+    screen.now += 1s;
+    session.Tick();
+    EXPECT_EQ(screen.timeText, "0分10.5秒");
+    EXPECT_EQ(screen.names.at(BottomCell), "8段目 1番目 " + std::to_string(solved.at(BottomCell)));
+}
+
+TEST(GameSession, EachLoadStartsTheSameRandomSequence)
+{
+    FrontEnd screen;
+    screen.session.Load();
+    screen.session.Press(layout::StartButton);
+    const auto first = screen.TopRow();
+    screen.session.Load();
+    std::vector<double> numbers;
+    for (int i = 0; i < TopRowLength; ++i) {
+        numbers.push_back(screen.session.NextRandom());
+        EXPECT_GE(numbers.back(), 0.0);
+        EXPECT_LT(numbers.back(), 1.0);
+        EXPECT_EQ(static_cast<int>(9 * numbers.back()), first.at(i));
+    }
+}
+
+} // namespace
+} // namespace sumdrop
