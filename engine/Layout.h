@@ -150,6 +150,43 @@ constexpr Twips CellBox(int cell)
     return {840 + 480 * row + 960 * PositionInRow(cell), 1440 + 720 * row, CellSize, CellSize};
 }
 
+// The page where the designed window does not fit at scale 1 (a phone upright or on its side, a
+// narrow window, a zoomed page) is laid out for fingers instead, in CSS pixels: the triangle
+// across the width, or beside the controls where the screen is wide, the digit pad at the
+// bottom where a thumb reaches it, Quit in the corner across from Help, far from the pad.
+namespace hands {
+// Every control's smallest width and height, as the phone platforms ask of a touch target.
+inline constexpr int MinimumTarget = 44;
+// Between controls, and around the page.
+inline constexpr int Gap = 8;
+// The tallest a pad key grows on a tall screen.
+inline constexpr int TallestKey = 72;
+// Room beside a button's caption.
+inline constexpr int CaptionPadding = 12;
+// The column of controls beside the triangle grows no wider.
+inline constexpr int WidestColumn = 400;
+// A box's side as a share of the distance between neighbouring boxes; the rows are that
+// distance apart, so the triangle is as tall as it is wide.
+inline constexpr double BoxOfPitch = 0.9;
+// The digits in the boxes: the box's side less this, so a digit keeps clear of the borders.
+inline constexpr int BoxDigitMargin = 8;
+inline constexpr int SmallestBoxDigit = 16;
+// Digit keys' labels; the other captions keep their designed sizes.
+inline constexpr int KeyLabel = 24;
+// The title's size: its share of the screen's width, between these.
+inline constexpr int SmallestTitle = 24;
+inline constexpr double TitleOfWidth = 0.08;
+// The triangle is never narrower: below it the page scrolls down rather than shrink the boxes
+// past their digits (a page zoomed to 400 % is 320 pixels wide).
+inline constexpr int NarrowestTriangle = 304;
+// The triangle beside the controls wherever the screen is wider than tall and at least this
+// wide and this tall.
+inline constexpr int SideBySideWidth = 568;
+inline constexpr int SideBySideHeight = 320;
+// On a screen beside at least this tall, the title runs across the top.
+inline constexpr int TitleAcrossHeight = 480;
+} // namespace hands
+
 // The name a screen reader gives the time label; its text follows it when asked.
 inline constexpr std::string_view TimeLabelAccessibleName = "経過時間";
 // The name a screen reader gives the rule picture; HelpPicture's description says what it shows.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// HelpPanel: the help window's contents on the page: the heading, the rule picture at its own
-// size, the sentence and OK, laid out as the desktop's help window. It does not touch the game,
-// whose stopwatch goes on behind it.
+// HelpPanel: the help window's contents on the page, in a modal dialog: the heading, the rule
+// picture, the sentence and OK. OK and Esc close it, and the focus stays inside while it is open.
+// It does not touch the game, whose stopwatch goes on behind it.
 #pragma once
 
 #include "Dom.h"
@@ -10,22 +10,14 @@ namespace sumdrop::web {
 
 class HelpPanel {
 public:
-    // okHandler: the page's exported function that OK calls.
-    HelpPanel(const val &parent, const char *okHandler);
-    HelpPanel(const HelpPanel &) = delete;
-    HelpPanel &operator=(const HelpPanel &) = delete;
-    HelpPanel(HelpPanel &&) = delete;
-    HelpPanel &operator=(HelpPanel &&) = delete;
-    ~HelpPanel();
+    HelpPanel();
 
-    // Shows the panel in front with the focus on OK; if it is shown already, only that.
+    // Opens the panel with the focus on OK; if it is open already, only that.
     void Show();
     void Hide();
-    // Scales the panel by the factor that fits it into the viewport, centred in it.
-    void Fit(int viewportWidth, int viewportHeight);
 
 private:
-    val panel;
+    val dialog;
     val ok;
 };
 

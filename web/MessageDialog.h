@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// MessageDialog: the game's message box on the page, a modal <dialog> titled Sumdrop with the
-// text and OK. OK, Enter and Esc close it. The page behind it is inert while it is open, but its
-// timers keep running, as behind the desktop's box; alert() would stop them.
+// MessageDialog: the game's message box on the page, a <dialog> titled Sumdrop with the text and
+// OK, over a backdrop that takes every click. OK, Enter and Esc close it. Behind it the game's
+// buttons are inert, but its timers keep running, as behind the desktop's box (alert() would
+// stop them), and the boxes stay readable. The dialog is not modal in the browser's sense, since
+// that would hide the live region through which a screen reader hears the message.
 #pragma once
 
 #include "Dom.h"
@@ -12,14 +14,17 @@
 
 namespace sumdrop::web {
 
+class ScreenReaderSync;
+
 class MessageDialog {
 public:
-    // closedHandler: the page's exported function to call when the player closes the dialog.
-    MessageDialog(const val &parent, const char *closedHandler);
+    // The buttons under gameRoot are inert while a message is open.
+    MessageDialog(val gameRoot, ScreenReaderSync &reader);
     MessageDialog(const MessageDialog &) = delete;
     MessageDialog &operator=(const MessageDialog &) = delete;
     MessageDialog(MessageDialog &&) = delete;
     MessageDialog &operator=(MessageDialog &&) = delete;
+    // Closes a dialog that is still open, for a page that goes back to its load state.
     ~MessageDialog();
 
     // Opens the dialog, or, while one is open, shows this text once it has been closed. Returns
@@ -27,13 +32,20 @@ public:
     void Show(std::string_view text);
     // The player closed the dialog.
     void Closed();
+    // Esc closes it, as it closes the desktop's box.
+    void KeyDown(const val &event);
     [[nodiscard]] bool IsOpen() const { return open; }
 
 private:
     void Open(const std::string &text);
+    void SetGameInert(bool inert);
 
+    val game;
     val dialog;
     val text;
+    val backdrop;
+    val focusBefore;
+    ScreenReaderSync &screenReader;
     std::deque<std::string> waiting;
     bool open = false;
 };

@@ -2,6 +2,9 @@
 // Page: nothing here knows the rule of the game or keeps its state; the game session does.
 #include "Page.h"
 
+#include "Layout.h"
+#include "Stopwatch.h"
+
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
@@ -12,27 +15,19 @@ namespace sumdrop::web {
 
 namespace {
 
-// The exported functions through which the page's events reach the game (main.cpp).
-constexpr const char *PressHandler = "press";
-constexpr const char *HelpOkHandler = "helpOk";
-constexpr const char *MessageClosedHandler = "messageClosed";
-
 void TickCallback(void *page)
 {
     static_cast<Page *>(page)->Tick();
 }
 
-// Command1..Command13, put into the document in tab order, which Tab and Shift+Tab follow.
-std::array<val, layout::Buttons.size()> MakeButtons(const val &parent)
+// find(0), find(1), ..., find(N - 1): elements have no empty state to start from.
+template <std::size_t N, typename Find> std::array<val, N> Each(Find find)
 {
-    constexpr auto order = layout::TabOrder();
-    const auto made = MakeEach<order.size()>([&parent, &order](std::size_t place) {
-        const layout::Control &control = layout::Buttons.at(order.at(place));
-        return MakeControl(parent, "button", control, control.name);
-    });
-    return MakeEach<order.size()>([&made, &order](std::size_t button) {
-        return made.at(static_cast<std::size_t>(std::find(order.begin(), order.end(), button) - order.begin()));
-    });
+    return [&find]<std::size_t... I>(std::index_sequence<I...>)
+    {
+        return std::array<val, N>{find(I)...};
+    }
+    (std::make_index_sequence<N>{});
 }
 
 std::string CssColour(Colour colour)
@@ -43,39 +38,28 @@ std::string CssColour(Colour colour)
 
 } // namespace
 
-Page::Page(val pageRoot, std::uint64_t randomStart, std::function<void()> quit)
-    : root(std::move(pageRoot)), form1(Append(root, "main", layout::MainWindow.caption)),
-      title(MakeControl(form1, "h1", layout::Title, layout::Title.name)),
-      Label3(MakeEach<CellCount>([this](std::size_t cell) {
-          val box = Append(form1, "div", "Label3_" + std::to_string(cell));
-          box["classList"].call<void>("add", val("cell"));
-          box.call<void>("setAttribute", val("role"), val("img"));
-          Place(box, layout::CellBox(static_cast<int>(cell)));
-          SetFont(box, layout::CellFont);
-          return box;
-      })),
-      buttons(MakeButtons(form1)), Label2(MakeControl(form1, "div", layout::TimeLabel, layout::TimeLabel.name)),
-      screenReader(root, Label3), message(root, MessageClosedHandler), help(root, HelpOkHandler),
+Page::Page(std::uint64_t randomStart, std::function<void()> quit)
+    : Label3(Each<CellCount>([](std::size_t cell) { return ById("Label3_" + std::to_string(cell)); })),
+      buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
+      Label2(ById(layout::TimeLabel.name)), screenReader(Label3), message(ById(layout::MainWindow.caption), screenReader),
       endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
-    form1["style"].set("width", Js(std::to_string(layout::Pixels(layout::MainWindow.width)) + "px"));
-    form1["style"].set("height", Js(std::to_string(layout::Pixels(layout::MainWindow.height)) + "px"));
-    for (std::size_t button = 0; button < buttons.size(); ++button) {
-        Listen(buttons.at(button), "click", PressHandler, static_cast<int>(button));
+    // The skeleton is drawn in the load state; a page that was played is put back into it.
+    for (int cell = 0; cell < CellCount; ++cell) {
+        SetCellText(cell, "");
+        SetCellShade(cell, White);
     }
-    // A fixed name keeps the label from being read out at every tick; its text is read on demand.
-    Label2.call<void>("setAttribute", val("role"), val("timer"));
-    Label2.call<void>("setAttribute", val("aria-label"), Js(layout::TimeLabelAccessibleName));
-    SetShown(buttons.at(layout::QuitButton), false);
+    SetTimeText(TimeLabelLoadCaption);
+    SetStartVisible(true);
+    SetQuitVisible(false);
+    screenReader.Clear();
     session.Load();
-    Fit();
     buttons.at(layout::StartButton).call<void>("focus");
 }
 
 Page::~Page()
 {
     SetTimerEnabled(false);
-    form1.call<void>("remove");
 }
 
 void Page::Press(std::size_t button)
@@ -97,6 +81,15 @@ void Page::Press(std::size_t button)
     default:
         session.Press(button);
         break;
+    }
+}
+
+void Page::KeyDown(std::size_t button, const val &event)
+{
+    if (event["key"].as<std::string>() == " " && !event["repeat"].as<bool>()) {
+        // Also keeps the button from clicking itself when Space comes up.
+        event.call<void>("preventDefault");
+        Press(button);
     }
 }
 
@@ -122,12 +115,18 @@ void Page::Command2_Click()
 
 void Page::Command13_Click()
 {
+    // The dialog hides the live region; what it said has been heard.
+    screenReader.Clear();
     help.Show();
 }
 
 void Page::HelpOk()
 {
     help.Hide();
+}
+
+void Page::HelpClosed()
+{
     buttons.at(layout::HelpButton).call<void>("focus");
 }
 
@@ -136,23 +135,14 @@ void Page::MessageClosed()
     message.Closed();
 }
 
+void Page::MessageKeyDown(const val &event)
+{
+    message.KeyDown(event);
+}
+
 void Page::Tick()
 {
     session.Tick();
-}
-
-void Page::Fit()
-{
-    const int viewportWidth = val::global("innerWidth").as<int>();
-    const int viewportHeight = val::global("innerHeight").as<int>();
-    const int width = layout::Pixels(layout::MainWindow.width);
-    const int height = layout::Pixels(layout::MainWindow.height);
-    // No smallest factor here: a phone held upright must show the whole game without scrolling.
-    const double factor = layout::FitFactor(width, height, viewportWidth, viewportHeight, 0.0);
-    val style = form1["style"];
-    style.set("transform", Js("scale(" + std::to_string(factor) + ")"));
-    style.set("left", Js(std::to_string(std::max(0.0, (viewportWidth - width * factor) / 2)) + "px"));
-    help.Fit(viewportWidth, viewportHeight);
 }
 
 void Page::SetCellText(int cell, const std::string &text)
@@ -162,7 +152,10 @@ void Page::SetCellText(int cell, const std::string &text)
 
 void Page::SetCellShade(int cell, Colour colour)
 {
-    Label3.at(cell)["style"].set("backgroundColor", Js(CssColour(colour)));
+    val box = Label3.at(cell);
+    box["style"].set("backgroundColor", Js(CssColour(colour)));
+    // A contrast theme overrides the colour; it marks a shaded box in a colour of its own.
+    box["classList"].call<void>("toggle", val("shaded"), val(colour != White));
 }
 
 void Page::SetTimeText(const std::string &text)
@@ -197,7 +190,7 @@ bool Page::IsTimerEnabled() const
 
 void Page::ShowMessage(const std::string &text)
 {
-    // A screen reader may look at the boxes while the dialog is open.
+    // A screen reader may read the boxes while the dialog is open.
     session.DescribeCells();
     message.Show(text);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Page: the main window as a web page. It lays out the triangle, the digit pad and the buttons
-// from the shared layout, carries out the engine's UiPort on them, and passes each control event
-// on to its game session, as Form1 does on the desktop.
+// Page: the main window as a web page. It finds the controls that the page's skeleton holds,
+// carries out the engine's UiPort on them, and passes each control event on to its game
+// session, as Form1 does on the desktop.
 #pragma once
 
 #include "Dom.h"
@@ -21,9 +21,9 @@ namespace sumdrop::web {
 
 class Page final : public UiPort {
 public:
-    // Builds the page in its load state under root; randomStart starts the random sequence.
+    // Puts the page's controls in their load state; randomStart starts the random sequence.
     // Quit calls quit, which is to take the page back to its load state.
-    Page(val root, std::uint64_t randomStart, std::function<void()> quit);
+    Page(std::uint64_t randomStart, std::function<void()> quit);
     Page(const Page &) = delete;
     Page &operator=(const Page &) = delete;
     Page(Page &&) = delete;
@@ -32,11 +32,14 @@ public:
 
     // A click (or Space, or Enter) on Command1..Command13: 0 <= button < 13.
     void Press(std::size_t button);
+    // A key pressed on that button. Space clicks it as it goes down, not as it comes up: a
+    // screen reader that reads the page may move the focus in between.
+    void KeyDown(std::size_t button, const val &event);
     void HelpOk();
+    void HelpClosed();
     void MessageClosed();
+    void MessageKeyDown(const val &event);
     void Tick();
-    // Scales the whole page by the one factor that fits it into the viewport.
-    void Fit();
 
     void SetCellText(int cell, const std::string &text) override;
     void SetCellShade(int cell, Colour colour) override;
@@ -53,9 +56,6 @@ private:
     void Command2_Click();
     void Command13_Click();
 
-    val root;
-    val form1;
-    val title;
     std::array<val, CellCount> Label3;
     std::array<val, 13> buttons; // Command1..Command13
     val Label2;

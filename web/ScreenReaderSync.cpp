@@ -3,16 +3,9 @@
 
 namespace sumdrop::web {
 
-ScreenReaderSync::ScreenReaderSync(const val &parent, const std::array<val, CellCount> &boxes)
-    : cells(boxes), liveRegion(Append(parent, "div", "narration"))
+ScreenReaderSync::ScreenReaderSync(const std::array<val, CellCount> &boxes)
+    : cells(boxes), liveRegion(ById("narration"))
 {
-    liveRegion.call<void>("setAttribute", val("aria-live"), val("polite"));
-    liveRegion["classList"].call<void>("add", val("unseen"));
-}
-
-ScreenReaderSync::~ScreenReaderSync()
-{
-    liveRegion.call<void>("remove");
 }
 
 void ScreenReaderSync::SetCellName(int cell, const std::string &name)
@@ -23,6 +16,11 @@ void ScreenReaderSync::SetCellName(int cell, const std::string &name)
 void ScreenReaderSync::Narrate(const std::string &sentence)
 {
     SetText(liveRegion, sentence);
+}
+
+void ScreenReaderSync::Clear()
+{
+    SetText(liveRegion, "");
 }
 
 } // namespace sumdrop::web

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // ScreenReaderSync: tells a screen reader what the game session says of the boxes, as their
-// labels, and speaks its sentences through a live region.
+// labels, and speaks its sentences, and the message boxes' texts, through a live region.
 #pragma once
 
 #include "Dom.h"
@@ -14,11 +14,13 @@ namespace sumdrop::web {
 
 class ScreenReaderSync final : public ScreenReaderPort {
 public:
-    ScreenReaderSync(const val &parent, const std::array<val, CellCount> &boxes);
-    ~ScreenReaderSync() override;
+    explicit ScreenReaderSync(const std::array<val, CellCount> &boxes);
 
     void SetCellName(int cell, const std::string &name) override;
     void Narrate(const std::string &sentence) override;
+    // Empties the live region, so that a screen reader that finds it again, once a dialog that
+    // hid it has closed, has nothing stale to read.
+    void Clear();
 
 private:
     const std::array<val, CellCount> &cells;

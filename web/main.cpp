@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The page's entry point: loads the game into the page and passes the page's events on to it.
+// The page's entry point: loads the game into the page's skeleton and passes the page's events
+// on to it.
 #include "Page.h"
+
+#include "Layout.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
@@ -12,12 +15,13 @@
 namespace {
 
 using sumdrop::web::Page;
+using sumdrop::web::val;
 
 std::unique_ptr<Page> page;
 
 void Load();
 
-// Quit ends the game inside one of its own event handlers, so the page is built anew only
+// Quit ends the game inside one of its own event handlers, so the page is loaded anew only
 // after that handler has returned.
 void LoadAgain(void * /*unused*/)
 {
@@ -29,37 +33,49 @@ void Load()
 {
     // The random sequence starts from the clock, at every load.
     const auto clock = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    page = std::make_unique<Page>(
-        emscripten::val::global("document").call<emscripten::val>("getElementById", emscripten::val("game")), clock,
-        [] { emscripten_async_call(LoadAgain, nullptr, 0); });
+    page = std::make_unique<Page>(clock, [] { emscripten_async_call(LoadAgain, nullptr, 0); });
 }
 
 // Every handler is called as name(argument, event), as Listen binds it.
-void Press(int button, const emscripten::val & /*event*/)
+void Press(int button, const val & /*event*/)
 {
     if (page != nullptr && button >= 0) {
         page->Press(static_cast<std::size_t>(button));
     }
 }
 
-void HelpOk(int /*unused*/, const emscripten::val & /*event*/)
+void KeyDown(int button, const val &event)
+{
+    if (page != nullptr && button >= 0) {
+        page->KeyDown(static_cast<std::size_t>(button), event);
+    }
+}
+
+void HelpOk(int /*unused*/, const val & /*event*/)
 {
     if (page != nullptr) {
         page->HelpOk();
     }
 }
 
-void MessageClosed(int /*unused*/, const emscripten::val & /*event*/)
+void HelpClosed(int /*unused*/, const val & /*event*/)
+{
+    if (page != nullptr) {
+        page->HelpClosed();
+    }
+}
+
+void MessageClosed(int /*unused*/, const val & /*event*/)
 {
     if (page != nullptr) {
         page->MessageClosed();
     }
 }
 
-void Fit(int /*unused*/, const emscripten::val & /*event*/)
+void MessageKeyDown(int /*unused*/, const val &event)
 {
     if (page != nullptr) {
-        page->Fit();
+        page->MessageKeyDown(event);
     }
 }
 
@@ -68,16 +84,28 @@ void Fit(int /*unused*/, const emscripten::val & /*event*/)
 EMSCRIPTEN_BINDINGS(sumdrop)
 {
     emscripten::function("press", &Press);
+    emscripten::function("keyDown", &KeyDown);
     emscripten::function("helpOk", &HelpOk);
+    emscripten::function("helpClosed", &HelpClosed);
     emscripten::function("messageClosed", &MessageClosed);
-    emscripten::function("fit", &Fit);
+    emscripten::function("messageKeyDown", &MessageKeyDown);
 }
 
 int main()
 {
+    using namespace sumdrop;
+    // Once for the life of the page: the page itself is loaded anew after Quit.
+    for (std::size_t button = 0; button < layout::Buttons.size(); ++button) {
+        const val element = web::ById(layout::Buttons.at(button).name);
+        web::Listen(element, "click", "press", static_cast<int>(button));
+        web::Listen(element, "keydown", "keyDown", static_cast<int>(button));
+    }
+    web::Listen(web::ById("Form2-Command1"), "click", "helpOk");
+    web::Listen(web::ById("Form2"), "close", "helpClosed");
+    web::Listen(web::ById("message"), "close", "messageClosed");
+    web::Listen(web::ById("message"), "keydown", "messageKeyDown");
     Load();
-    sumdrop::web::Listen(emscripten::val::global("window"), "resize", "fit");
     // The moment the game takes input, for anyone timing the page (bench/web.sh does).
-    emscripten::val::global("performance").call<void>("mark", emscripten::val("sumdrop-playable"));
+    val::global("performance").call<void>("mark", val("sumdrop-playable"));
     return 0;
 }

@@ -6,9 +6,14 @@
 # down is a grey smudge.
 set -euo pipefail
 cd "$(dirname "$0")"
-for size in 48 64 128 256; do
+for size in 48 64 128 192 256 512; do
   rsvg-convert -w "$size" -h "$size" org.sumdrop.Sumdrop.svg -o "org.sumdrop.Sumdrop-$size.png"
 done
+# The installed page's maskable icon: the drawing inside the safe circle a launcher may cut it
+# to (80 % across), on white to the edges.
+rsvg-convert -w 352 -h 352 org.sumdrop.Sumdrop.svg |
+  /usr/bin/convert -size 512x512 xc:white - -gravity center -composite -define png:exclude-chunks=date,time \
+    PNG24:org.sumdrop.Sumdrop-maskable-512.png
 
 # small SIZE TILE BOX GAP LEFT TOP SHIFT: the triangle of 3, 2 and 1 boxes, each BOX pixels
 # square with a one-pixel black outline, GAP pixels apart, the top row from LEFT, TOP, each lower

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QElapsedTimer>
 
 #include <functional>
 
@@ -23,6 +24,15 @@ public:
         poll.setInterval(5);
         connect(&poll, &QTimer::timeout, this, &MessageBoxAnswerer::Answer);
         poll.start();
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && qobject_cast<QMessageBox *>(o)) {
+            static QElapsedTimer c2; if (!c2.isValid()) c2.start();
+            qInfo("EVENT %s box=%p text=%s", e->type() == QEvent::Show ? "show" : "hide", static_cast<void *>(o), qPrintable(static_cast<QMessageBox *>(o)->text()));
+        }
+        return false;
     }
 
     // The texts of the boxes answered so far, oldest first.
@@ -40,6 +50,9 @@ private:
             return;
         }
         answering = true;
+        static QElapsedTimer clock;
+        if (!clock.isValid()) clock.start();
+        qInfo("ANSWER box=%p text=%s t=%lld visible=%d", static_cast<void *>(box), qPrintable(box->text()), clock.elapsed(), box->isVisible());
         texts << box->text();
         if (whileOpen) {
             whileOpen(*box);
@@ -58,6 +71,7 @@ private:
             box->close();
             break;
         }
+        qInfo("AFTER box=%p t=%lld visible=%d active=%p", static_cast<void *>(box), clock.elapsed(), box->isVisible(), static_cast<void *>(QApplication::activeModalWidget()));
         answering = false;
     }
 
