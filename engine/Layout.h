@@ -175,7 +175,7 @@ inline constexpr int SmallestBoxDigit = 16;
 inline constexpr int KeyLabel = 24;
 // The title's size: its share of the screen's width, between these.
 inline constexpr int SmallestTitle = 24;
-inline constexpr double TitleOfWidth = 0.08;
+inline constexpr double TitleOfWidth = 0.07;
 // The triangle is never narrower: below it the page scrolls down rather than shrink the boxes
 // past their digits (a page zoomed to 400 % is 320 pixels wide).
 inline constexpr int NarrowestTriangle = 304;

@@ -3,7 +3,9 @@
 
 namespace sumdrop::web {
 
-HelpPanel::HelpPanel() : dialog(ById("Form2")), ok(ById("Form2-Command1")) {}
+HelpPanel::HelpPanel() : dialog(ById("Form2")), ok(ById("Form2-Command1"))
+{
+}
 
 void HelpPanel::Show()
 {

@@ -8,8 +8,8 @@
 namespace sumdrop::web {
 
 MessageDialog::MessageDialog(val gameRoot, ScreenReaderSync &reader)
-    : game(std::move(gameRoot)), dialog(ById("message")), text(ById("message-text")), backdrop(ById("message-backdrop")),
-      focusBefore(val::null()), screenReader(reader)
+    : game(std::move(gameRoot)), dialog(ById("message")), text(ById("message-text")),
+      backdrop(ById("message-backdrop")), focusBefore(val::null()), screenReader(reader)
 {
 }
 

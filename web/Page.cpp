@@ -41,8 +41,9 @@ std::string CssColour(Colour colour)
 Page::Page(std::uint64_t randomStart, std::function<void()> quit)
     : Label3(Each<CellCount>([](std::size_t cell) { return ById("Label3_" + std::to_string(cell)); })),
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
-      Label2(ById(layout::TimeLabel.name)), screenReader(Label3), message(ById(layout::MainWindow.caption), screenReader),
-      endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
+      Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
+      message(ById(layout::MainWindow.caption), screenReader), endGame(std::move(quit)),
+      session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     // The skeleton is drawn in the load state; a page that was played is put back into it.
     for (int cell = 0; cell < CellCount; ++cell) {

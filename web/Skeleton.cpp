@@ -128,8 +128,8 @@ void PrintMarkup()
               << "<dialog id=\"Form2\" aria-labelledby=\"Form2-Label1\">\n"
               << Element("h2", "Form2-Label1", HelpHeading.caption)
               << "<img id=\"Form2-Image1\" src=\"rule.png\" loading=\"lazy\"" << Attribute("alt", HelpPictureName)
-              << Attribute("aria-description", HelpPicture.description) << " width=\""
-              << Pixels(HelpPicture.box.width) << "\" height=\"" << Pixels(HelpPicture.box.height) << "\">\n"
+              << Attribute("aria-description", HelpPicture.description) << " width=\"" << Pixels(HelpPicture.box.width)
+              << "\" height=\"" << Pixels(HelpPicture.box.height) << "\">\n"
               << Element("p", "Form2-Label2", HelpSentence.caption, {}, " class=\"left\"")
               << Button(HelpOkButton, "Form2-Command1") << "</dialog>\n";
 }
@@ -137,11 +137,12 @@ void PrintMarkup()
 // Where the window fits as designed: every control at its designed place, to the pixel.
 void PrintDesign()
 {
-    std::cout << "@media (min-width:" << Px(Pixels(MainWindow.width)) << ") and (min-height:"
-              << Px(Pixels(MainWindow.height)) << "){\n"
+    std::cout << "@media (min-width:" << Px(Pixels(MainWindow.width))
+              << ") and (min-height:" << Px(Pixels(MainWindow.height)) << "){\n"
               << "#Form1{margin:0 auto;width:" << Px(Pixels(MainWindow.width))
-              << ";height:" << Px(Pixels(MainWindow.height)) << "}\n#Form2{padding:0;border:0;width:"
-              << Px(Pixels(HelpWindow.width)) << ";height:" << Px(Pixels(HelpWindow.height))
+              << ";height:" << Px(Pixels(MainWindow.height))
+              << "}\n#Form2{padding:0;border:0;width:" << Px(Pixels(HelpWindow.width))
+              << ";height:" << Px(Pixels(HelpWindow.height))
               << ";outline:1px solid #888;box-shadow:0 4px 16px rgba(0,0,0,.3)}\n"
               << "#Form1>*,#pad>*,#Form2>*{position:absolute}\n#triangle,#pad{display:contents}\n"
               << "#Form2>img{image-rendering:pixelated}\n"
@@ -153,11 +154,12 @@ void PrintDesign()
               << ";font-size:" << Px(FontPixels(CellFont.points)) << ";font-weight:700}\n";
     for (int cell = 0; cell < CellCount; ++cell) {
         const Twips box = CellBox(cell);
-        std::cout << "#Label3_" << cell << "{left:" << Px(Pixels(box.left)) << ";top:" << Px(Pixels(box.top))
-                  << "}\n";
+        std::cout << "#Label3_" << cell << "{left:" << Px(Pixels(box.left)) << ";top:" << Px(Pixels(box.top)) << "}\n";
     }
-    for (const auto &[control, id] : {std::pair{&HelpHeading, "Form2-Label1"}, {&HelpPicture, "Form2-Image1"},
-                                      {&HelpSentence, "Form2-Label2"}, {&HelpOkButton, "Form2-Command1"}}) {
+    for (const auto &[control, id] : {std::pair{&HelpHeading, "Form2-Label1"},
+                                      {&HelpPicture, "Form2-Image1"},
+                                      {&HelpSentence, "Form2-Label2"},
+                                      {&HelpOkButton, "Form2-Command1"}}) {
         std::cout << Placed(id, control->box, control->font);
     }
     std::cout << "}\n";
@@ -180,8 +182,9 @@ void PrintHands()
     const auto font = [](const Font &f) {
         return "font-size:" + Px(FontPixels(f.points)) + ";font-weight:" + (f.bold ? "700" : "400") + ";";
     };
-    std::cout << "@media not ((min-width:" << Px(Pixels(MainWindow.width)) << ") and (min-height:"
-              << Px(Pixels(MainWindow.height)) << ")){\n"
+    std::cout << "@media not ((min-width:" << Px(Pixels(MainWindow.width))
+              << ") and (min-height:" << Px(Pixels(MainWindow.height))
+              << ")){\n"
               // Stacked, where the screen is taller than wide: Help, the title and Quit in a row at
               // the top, the triangle, the time and Start, the pad at the bottom.
               << "#Form1{display:grid;align-items:center;min-height:100dvh;gap:" << Px(Gap) << ";padding:" << Px(Gap)
@@ -189,14 +192,13 @@ void PrintHands()
               << "grid-template-columns:max-content minmax(0,1fr) max-content;"
               << "grid-template-rows:auto auto auto 1fr;grid-template-areas:"
               << "\"help title quit\" \"triangle triangle triangle\" \"time time start\" \"pad pad pad\"}\n"
-              << "#Label1{grid-area:title;font-size:clamp(" << Px(SmallestTitle) << "," << TitleOfWidth * 100
-              << "vw," << Px(title) << ")}\n"
+              << "#Label1{grid-area:title;white-space:nowrap;font-size:clamp(" << Px(SmallestTitle) << ","
+              << TitleOfWidth * 100 << "vw," << Px(title) << ")}\n"
               << "#triangle{grid-area:triangle;position:relative;justify-self:center;width:var(--side);"
               << "height:var(--side);container-type:size}\n"
               << ".cell{left:calc(var(--x) * " << 100.0 / extent << "%);top:calc(var(--y) * " << 100.0 / extent
-              << "%);width:" << box << "%;height:" << box << "%;font-size:clamp(" << Px(SmallestBoxDigit) << ","
-              << box << "cqw - " << Px(BoxDigitMargin) << ",100px);font-weight:" << (CellFont.bold ? 700 : 400)
-              << "}\n";
+              << "%);width:" << box << "%;height:" << box << "%;font-size:clamp(" << Px(SmallestBoxDigit) << "," << box
+              << "cqw - " << Px(BoxDigitMargin) << ",100px);font-weight:" << (CellFont.bold ? 700 : 400) << "}\n";
     for (int cell = 0; cell < CellCount; ++cell) {
         const int row = RowOf(cell);
         std::cout << "#Label3_" << cell << "{--x:" << PositionInRow(cell) + row * 0.5 << ";--y:" << row << "}\n";
@@ -207,16 +209,16 @@ void PrintHands()
               << ";font-weight:" << (Buttons.at(FirstDigitButton).font.bold ? 700 : 400) << "}\n";
     for (std::size_t button = FirstDigitButton; button < FirstDigitButton + 10; ++button) {
         const int digit = DigitOf(button);
-        std::cout << "#" << Buttons.at(button).name << "{grid-area:" << digit / 5 + 1 << "/" << digit % 5 + 1
-                  << "}\n";
+        std::cout << "#" << Buttons.at(button).name << "{grid-area:" << digit / 5 + 1 << "/" << digit % 5 + 1 << "}\n";
     }
     std::cout << "#" << TimeLabel.name << "{grid-area:time;" << font(TimeLabel.font) << "}\n";
-    for (const auto &[button, area, place] : {std::tuple{StartButton, "start", "end"}, {QuitButton, "quit", "end"},
-                                              {HelpButton, "help", "start"}}) {
+    for (const auto &[button, area, place] :
+         {std::tuple{StartButton, "start", "end"}, {QuitButton, "quit", "end"}, {HelpButton, "help", "start"}}) {
         std::cout << "#" << Buttons.at(button).name << "{grid-area:" << area << ";justify-self:" << place
                   << ";padding:0 " << Px(CaptionPadding) << ";" << font(Buttons.at(button).font) << "}\n";
     }
-    std::cout << "button{min-width:" << Px(MinimumTarget) << ";min-height:" << Px(MinimumTarget) << "}\n"
+    std::cout << "button{min-width:" << Px(MinimumTarget) << ";min-height:" << Px(MinimumTarget)
+              << "}\n"
               // The help window flows in a dialog as wide as the screen allows.
               << "#Form2{width:min(" << Px(Pixels(HelpWindow.width)) << ",100vw - " << Px(2 * Gap)
               << ");max-height:calc(100dvh - " << Px(2 * Gap) << ");padding:" << Px(2 * Gap)
@@ -224,7 +226,8 @@ void PrintHands()
               << "#Form2>img{display:block;max-width:100%;height:auto;margin-inline:auto}\n"
               << "#Form2-Label1{" << font(HelpHeading.font) << "}\n#Form2-Label2{" << font(HelpSentence.font)
               << "}\n#Form2-Command1{margin:0 auto;padding:0 " << Px(2 * CaptionPadding) << ";"
-              << font(HelpOkButton.font) << "}\n"
+              << font(HelpOkButton.font)
+              << "}\n"
               // Wider than tall: the triangle on the left, the controls in a column beside it,
               // with the title at the column's head, or across the top where there is height.
               << "@media (min-aspect-ratio:1/1) and (min-width:" << Px(SideBySideWidth)

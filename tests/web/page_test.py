@@ -1,20 +1,28 @@
 # SPDX-License-Identifier: MIT
 """The page in headless Chromium, as a player meets it: served from 127.0.0.1, played by mouse,
-by keyboard alone and by touch on a phone, laid out as the shared layout table says, played again
-offline, with nothing reported in the browser's console.
+by keyboard alone and by touch on a phone upright and on its side, zoomed, in a contrast theme,
+heard through what a screen reader is given, laid out as the shared layout table says, installed
+and played again offline, with nothing reported in the browser's console.
 
 Usage: page_test.py SITE-DIR LAYOUT-FIGURES
 """
+import collections
 import functools
 import http.server
+import io
+import json
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
+
+from PIL import Image
 
 from selenium import webdriver
 from selenium.common.exceptions import ElementClickInterceptedException
@@ -28,7 +36,15 @@ WAIT = 20  # seconds; every wait is for an effect, bounded by this
 TIME = re.compile(r"^(\d+)分(\d+)\.(\d)秒$")
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
+class CountingHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves the site, answering a request that names the version it has with 304, as a static
+    host does, and counts the answers sent in full, path by path."""
+
+    def send_response(self, code, message=None):
+        if code == 200:
+            self.server.full_answers[self.path.split("?")[0]] += 1
+        super().send_response(code, message)
+
     def log_message(self, *args):
         pass
 
@@ -39,8 +55,9 @@ class Site:
     def __init__(self):
         self.folder = tempfile.mkdtemp()
         shutil.copytree(SITE, self.folder, dirs_exist_ok=True)
-        handler = functools.partial(QuietHandler, directory=self.folder)
+        handler = functools.partial(CountingHandler, directory=self.folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.server.full_answers = collections.Counter()
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_port}/"
 
@@ -89,7 +106,41 @@ class PageTest(unittest.TestCase):
     # What a player sees.
     def load(self):
         self.browser.get(self.site.url)
-        self.wait_for(lambda: self.script("return !!document.getElementById('Command1')"), "the game")
+        # The page is drawn before the game is ready; the game marks the moment it takes input.
+        self.wait_for(lambda: self.script("return performance.getEntriesByName('sumdrop-playable').length > 0"),
+                      "the game")
+
+    def emulate(self, width, height, scale, touch=False):
+        """A screen of width x height CSS pixels at device scale, a phone's if touch."""
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                     {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch})
+        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+
+    def tap(self, element_id):
+        r = self.script("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                        "return [r.left + r.width / 2, r.top + r.height / 2]", element_id)
+        for kind in ("touchStart", "touchEnd"):
+            points = [{"x": r[0], "y": r[1]}] if kind == "touchStart" else []
+            self.browser.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def boxes(self, selector):
+        """id: [left, top, width, height, font size] of each shown element the selector finds."""
+        return self.script("""
+            const out = {};
+            for (const e of document.querySelectorAll(arguments[0])) {
+              const r = e.getBoundingClientRect();
+              if (r.width > 0) out[e.id] = [r.left, r.top, r.width, r.height, parseFloat(getComputedStyle(e).fontSize)];
+            }
+            return out;""", selector)
+
+    def spoken(self):
+        """What the live region holds for a screen reader to speak."""
+        return self.text("narration")
+
+    def in_accessibility_tree(self, name):
+        """Whether a screen reader can reach a node of that name."""
+        nodes = self.browser.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        return any(node.get("name", {}).get("value") == name and not node.get("ignored") for node in nodes)
 
     def script(self, code, *args):
         return self.browser.execute_script(code, *args)
@@ -119,13 +170,14 @@ class PageTest(unittest.TestCase):
 
     def target(self):
         """The box to fill and the digit it takes, from the digits on screen, as a player reads them."""
+        digits = self.script("return [...Array(36).keys()].map(i => document.getElementById('Label3_' + i).textContent)")
         rows = [8, 7, 6, 5, 4, 3, 2, 1]
         first = 0
         for row, length in enumerate(rows):
             for place in range(length):
-                if row > 0 and self.cell(first + place) == "":
+                if row > 0 and digits[first + place] == "":
                     above = first - rows[row - 1] + place
-                    return first + place, (int(self.cell(above)) + int(self.cell(above + 1))) % 10
+                    return first + place, (int(digits[above]) + int(digits[above + 1])) % 10
             first += length
         return None, None
 
@@ -159,16 +211,21 @@ class PageTest(unittest.TestCase):
         cell, digit = self.target()
         self.digit_button((digit + 1) % 10).click()
         self.assertEqual(self.message(), "間違いです")
+        # What a screen reader is given as the box opens: the message itself, spoken whatever
+        # becomes of the focus, the dialog by its title, and the boxes still readable behind it.
+        self.assertEqual(self.spoken(), "間違いです")
+        self.assertEqual(self.script("return document.activeElement.id"), "message-ok")
+        self.assertTrue(self.in_accessibility_tree("Sumdrop"), "the dialog is not announced by its title")
+        self.assertTrue(self.in_accessibility_tree(f"2段目 1番目 空、次に入力するマス"), "the boxes are hidden")
         self.ticking_behind_dialog()
         with self.assertRaises(ElementClickInterceptedException):
             self.digit_button(digit).click()  # the page behind the dialog is inert
         self.assertEqual(self.cell(cell), "")
-        names = [node.get("name", {}).get("value") for node in
-                 self.browser.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-                 if node.get("role", {}).get("value") == "dialog"]
-        self.assertIn("Sumdrop", names, "the dialog is not announced by its title")
         ActionChains(self.browser).send_keys(Keys.ESCAPE).perform()
         self.wait_for(lambda: self.message() is None, "dialog closed by Esc")
+        # Nothing stale for a screen reader to read again once the box has closed.
+        self.assertEqual(self.spoken(), "")
+        self.assertEqual(self.script("return document.activeElement.id"), f"Command{(digit + 1) % 10 + 3}")
 
         while cell is not None:
             self.digit_button(digit).click()
@@ -180,9 +237,11 @@ class PageTest(unittest.TestCase):
         result = self.wait_for(self.message, "result")
         self.assertRegex(result, r"^今のタイムは\d+分\d+\.\d秒です$")
         self.assertEqual(result, "今のタイムは" + self.text("Label2") + "です", "the time label and the result disagree")
+        self.assertEqual(self.spoken(), result, "the result is not spoken")
         self.assertEqual(self.cell(35), str(digit))
         self.element("message-ok").click()
         self.wait_for(lambda: self.message() is None, "result closed")
+        self.assertEqual(self.spoken(), "")
         self.digit_button(0).click()
         self.assertEqual(self.message(), "スタートボタンを押してください")
 
@@ -191,8 +250,14 @@ class PageTest(unittest.TestCase):
         keys = ActionChains(self.browser)
         focused = lambda: self.script("return document.activeElement.id")
         self.assertEqual(focused(), "Command1")
-        keys.send_keys(Keys.SPACE).perform()
+        # A screen reader reading the fresh page moves the focus away between Space going down
+        # and coming up: Start still starts the game.
+        space = {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32}
+        self.browser.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": "keyDown", "text": " ", **space})
+        self.script("document.activeElement.blur()")
+        self.browser.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": "keyUp", **space})
         self.wait_for(lambda: self.shown("Command2"), "game started by Space")
+        keys.send_keys(Keys.TAB).perform()
         order = ["Command2", "Command3", "Command9", "Command10", "Command11", "Command12", "Command8", "Command4",
                  "Command5", "Command6", "Command7", "Command13"]
         # From the button that follows Start, round the whole tab order by Tab; past the last
@@ -227,9 +292,21 @@ class PageTest(unittest.TestCase):
             self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell}")
             cell, digit = self.target()
 
+        # Help is a modal dialog: Tab stays out of the game under it, Esc closes it, and the focus
+        # comes back to Help.
         tab_to("Command13")
         keys.send_keys(Keys.SPACE).perform()
         self.wait_for(lambda: self.shown("Form2"), "help panel")
+        self.assertEqual(focused(), "Form2-Command1")
+        for _ in range(3):
+            keys.send_keys(Keys.TAB).perform()
+            self.assertFalse(self.script("return document.getElementById('Form1').contains(document.activeElement)"),
+                             "Tab left help for " + focused())
+        keys.send_keys(Keys.ESCAPE).perform()
+        self.wait_for(lambda: not self.shown("Form2"), "help panel closed by Esc")
+        self.assertEqual(focused(), "Command13")
+        keys.send_keys(Keys.SPACE).perform()
+        self.wait_for(lambda: self.shown("Form2"), "help panel again")
         self.assertEqual(focused(), "Form2-Command1")
         keys.send_keys(Keys.ENTER).perform()
         self.wait_for(lambda: not self.shown("Form2"), "help panel closed by OK")
@@ -250,7 +327,7 @@ class PageTest(unittest.TestCase):
             const out = {};
             for (const form of ['Form1', 'Form2']) {
               const origin = document.getElementById(form).getBoundingClientRect();
-              for (const e of document.getElementById(form).children) {
+              for (const e of document.getElementById(form).querySelectorAll('[id]')) {
                 const r = e.getBoundingClientRect();
                 out[form + '/' + e.id] = [r.left - origin.left, r.top - origin.top, r.width, r.height,
                                           parseFloat(getComputedStyle(e).fontSize)];
@@ -267,6 +344,7 @@ class PageTest(unittest.TestCase):
                 continue  # hidden until a game starts
             self.assertEqual(boxes[name][:4], [pixels(t) for t in twips], name)
         self.assertEqual(boxes["Form2/Form2-Image1"][2:4], [383, 301], "the rule picture is not at its own size")
+        self.wait_for(lambda: self.script("return document.getElementById('Form2-Image1').complete"), "rule picture")
         size = self.script("const i = document.getElementById('Form2-Image1'); return [i.naturalWidth, i.naturalHeight]")
         self.assertEqual(size, [383, 301])
         # The triangle: boxes of 33 pixels, each centred under the gap between its two parents.
@@ -287,36 +365,134 @@ class PageTest(unittest.TestCase):
         family = self.element("Label1").value_of_css_property("font-family")
         self.assertTrue(self.script("return document.fonts.check('48px ' + arguments[0], 'サムドロップ')", family))
 
-    def test_phone_held_upright_fits_and_plays_by_touch(self):
-        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                     {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
-        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
-        self.load()
-        fit = self.script("""
-            const r = document.getElementById('Form1').getBoundingClientRect();
-            const d = document.documentElement;
-            return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight, d.scrollWidth, d.scrollHeight];""")
-        left, top, right, bottom, width, height, scroll_width, scroll_height = fit
-        self.assertEqual((width, height), (360, 640))
-        self.assertTrue(left >= 0 and top >= 0 and right <= width + 0.5 and bottom <= height, fit)
-        self.assertTrue(scroll_width <= width and scroll_height <= height, "the page scrolls")
+    def test_phone_upright_and_on_its_side_fits_with_targets_for_fingers(self):
+        for width, height in ((360, 640), (640, 360)):
+            with self.subTest(screen=f"{width}x{height}"):
+                self.emulate(width, height, 2, touch=True)
+                self.load()
+                self.tap("Command1")
+                self.wait_for(lambda: self.shown("Command2"), "game started by a tap")
+                size = self.script("const d = document.documentElement;"
+                                   "return [innerWidth, innerHeight, d.scrollWidth, d.scrollHeight]")
+                self.assertEqual(size, [width, height, width, height], "the page scrolls or is not the screen's")
+                controls = self.boxes("#Form1 button")
+                self.assertEqual(len(controls), 12)
+                for name, (left, top, w, h, font) in controls.items():
+                    self.assertTrue(w >= 44 and h >= 44, f"{name} is {w}x{h}")
+                    self.assertTrue(left >= 0 and top >= 0 and left + w <= width and top + h <= height, name)
+                    if re.fullmatch(r"Command([3-9]|1[0-2])", name):
+                        self.assertGreaterEqual(font, 16, f"the label of {name}")
+                cells = self.boxes(".cell")
+                self.assertTrue(all(c[0] >= 0 and c[0] + c[2] <= width and c[1] + c[3] <= height
+                                    for c in cells.values()), "a box lies off the screen")
+                # Quit well away from every other control, so that no slip reaches it.
+                quit_box = controls.pop("Command2")
+                for name, other in controls.items():
+                    gap = max(other[0] - quit_box[0] - quit_box[2], quit_box[0] - other[0] - other[2],
+                              other[1] - quit_box[1] - quit_box[3], quit_box[1] - other[1] - other[3])
+                    self.assertGreaterEqual(gap, 24, f"Quit is {gap} px from {name}")
 
-        def tap(element_id):
-            r = self.script("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-                            "return [r.left + r.width / 2, r.top + r.height / 2]", element_id)
-            for kind in ("touchStart", "touchEnd"):
-                points = [{"x": r[0], "y": r[1]}] if kind == "touchStart" else []
-                self.browser.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
-
-        tap("Command1")
-        self.wait_for(lambda: self.shown("Command2"), "game started by a tap")
+        # A whole game by taps, on its side.
         cell, digit = self.target()
-        tap(f"Command{digit + 3}")
-        self.wait_for(lambda: self.cell(cell) == str(digit), "digit entered by a tap")
-        tap("Command13")
-        self.wait_for(lambda: self.shown("Form2"), "help panel")
-        r = self.script("return document.getElementById('Form2').getBoundingClientRect().toJSON()")
-        self.assertTrue(r["left"] >= 0 and r["right"] <= 360.5 and r["top"] >= 0 and r["bottom"] <= 640, r)
+        while cell is not None:
+            self.tap(f"Command{digit + 3}")
+            if cell == 35:
+                break
+            self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell} by a tap")
+            cell, digit = self.target()
+        self.assertRegex(self.wait_for(self.message, "result"), r"^今のタイムは")
+        ok = self.boxes("#message-ok")["message-ok"]
+        self.assertTrue(ok[2] >= 44 and ok[3] >= 44, ok)
+        self.tap("message-ok")
+        self.wait_for(lambda: self.message() is None, "result closed by a tap")
+        self.tap("Command13")
+        self.wait_for(lambda: self.shown("Form2"), "help by a tap")
+        r = self.boxes("#Form2, #Form2-Command1")
+        self.assertTrue(r["Form2"][0] >= 0 and r["Form2"][0] + r["Form2"][2] <= 640 and r["Form2"][1] >= 0, r)
+        self.assertTrue(r["Form2-Command1"][2] >= 44 and r["Form2-Command1"][3] >= 44, r)
+
+    def test_zoom_enlarges_and_reflows(self):
+        """Browser zoom in a 1280x1024 window: 200 % and 400 % are viewports of 640x512 and 320x256."""
+        digits = "#Command3, #Label3_0, #Label2, #Command1"
+        self.load()
+        designed = self.boxes(digits)
+        for zoom in (2, 4):
+            with self.subTest(zoom=f"{zoom * 100} %"):
+                self.emulate(1280 // zoom, 1024 // zoom, zoom)
+                self.load()
+                zoomed = self.boxes(digits)
+                for name, box in designed.items():
+                    growth = zoomed[name][4] * zoom / box[4]
+                    self.assertGreaterEqual(growth, 1.99 if zoom == 2 else 1.6, f"the text of {name} grows {growth}")
+                # Reflow: nothing to scroll sideways, every control within the width.
+                self.assertLessEqual(self.script("return document.documentElement.scrollWidth"), 1280 // zoom)
+                for name, (left, _, w, _, _) in self.boxes("#Form1 button").items():
+                    self.assertTrue(left >= 0 and left + w <= 1280 // zoom, name)
+
+    def test_contrast_theme_keeps_borders_and_marks_filled_boxes(self):
+        self.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+            {"name": "forced-colors", "value": "active"}, {"name": "prefers-color-scheme", "value": "dark"}]})
+        self.load()
+        self.element("Command1").click()
+        cell, digit = self.target()
+        self.digit_button(digit).click()
+        self.wait_for(lambda: self.cell(cell) == str(digit), "a filled box")
+        self.script("document.activeElement.blur()")  # no focus ring over the borders measured
+        shot = Image.open(io.BytesIO(self.browser.get_screenshot_as_png())).convert("RGB")
+        background = shot.getpixel((2, 2))
+        boxes = self.boxes(".cell, #Form1 button")
+
+        def border_seen(name):
+            """The share of the four edges' pixels that differ from the page behind, rounded corners
+            left out."""
+            left, top, w, h, _ = (round(v) for v in boxes[name])
+            edge = [(x, y) for x in range(left + 3, left + w - 3) for y in (top, top + h - 1)]
+            edge += [(x, y) for y in range(top + 3, top + h - 3) for x in (left, left + w - 1)]
+            return sum(shot.getpixel(p) != background for p in edge) / len(edge)
+
+        for name in ("Label3_0", f"Label3_{cell}", f"Label3_{cell + 1}", "Command3", "Command13", "Command2"):
+            self.assertGreaterEqual(border_seen(name), 0.95, f"the border of {name}")
+        inside = lambda name: shot.getpixel((round(boxes[name][0]) + 3, round(boxes[name][1]) + 3))
+        self.assertNotEqual(inside(f"Label3_{cell}"), inside(f"Label3_{cell + 1}"), "a filled box looks empty")
+
+    def test_clock_tells_the_time_through_a_frozen_tab(self):
+        self.load()
+        self.element("Command1").click()
+        started = time.monotonic()
+        self.wait_for(lambda: self.text("Label2") == "0分0.1秒", "first tick")
+        # As a browser freezes a tab the player has hidden.
+        self.browser.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "frozen"})
+        time.sleep(5)
+        self.browser.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "active"})
+        shown = lambda: (lambda m: int(m[1]) * 60 + int(m[2]) + int(m[3]) / 10)(TIME.match(self.text("Label2")))
+        self.wait_for(lambda: shown() >= 5, "the time of the freeze on the clock")
+        self.assertGreaterEqual(shown(), time.monotonic() - started - 0.5, "the clock fell behind")
+
+    def test_first_visit_sends_each_file_once_and_installs(self):
+        self.load()
+        self.wait_for(lambda: self.script("return navigator.serviceWorker.ready.then(() => true)"), "service worker")
+        answers = self.site.server.full_answers
+        self.assertEqual({path: n for path, n in answers.items() if n > 1}, {}, "files sent in full twice")
+        self.assertIn("/sumdrop.wasm", answers)
+        # The help picture waits for help to open.
+        self.assertEqual(self.script("return performance.getEntriesByType('resource')"
+                                     ".filter(r => r.name.endsWith('rule.png')).length"), 0)
+
+        with open(os.path.join(self.site.folder, "manifest.webmanifest"), encoding="utf-8") as f:
+            manifest = json.load(f)
+        self.assertIn("id", manifest)
+        self.assertNotIn("orientation", manifest)
+        pngs = [icon for icon in manifest["icons"] if icon["type"] == "image/png"]
+        for icon in pngs:
+            with open(os.path.join(self.site.folder, icon["src"]), "rb") as f:
+                width, height = struct.unpack(">II", f.read(24)[16:24])
+            self.assertEqual(icon["sizes"], f"{width}x{height}", icon["src"])
+        self.assertTrue({"192x192", "512x512"} <= {icon["sizes"] for icon in pngs})
+        self.assertTrue(any(icon.get("purpose") == "maskable" for icon in pngs))
+        self.assertEqual(self.script("return document.querySelector('meta[name=theme-color]').content"),
+                         manifest["theme_color"])
+        self.assertEqual(self.element("Command3").value_of_css_property("-webkit-tap-highlight-color"),
+                         "rgba(0, 0, 0, 0)")
 
     def test_plays_offline_and_takes_a_new_version(self):
         self.load()
