@@ -12,12 +12,16 @@ source_dir=$1 version=$2 id=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "$*" >&2; exit 1; }
+# Each stage says when it starts, so that a test stopped by its timeout names where it was.
+stage() { echo "== $(date +%T) $*"; }
 
+stage "copying the sources"
 tree=$scratch/sumdrop-$version
 copy_sources "$source_dir" "$tree"
 [ -f "$tree/debian/rules" ] || fail "the copy of the sources has no debian/rules"
 
 # The other tests build on the other core.
+stage "building the source and binary packages, with their tests"
 (cd "$tree" && DEB_BUILD_OPTIONS=parallel=1 dpkg-buildpackage -us -uc >"$scratch/build.log" 2>&1) ||
   { tail -n 60 "$scratch/build.log" >&2; fail "dpkg-buildpackage failed"; }
 grep -E '^[0-9]+% tests passed' "$scratch/build.log" || fail "the package build ran no tests"
@@ -32,6 +36,7 @@ dpkg-deb -f "$deb" Depends Recommends
 
 # lintian's own judgement of the source and binary packages, pedantic: no error and no warning.
 # Its exit status says only that it found tags; the tags themselves are judged below.
+stage "lintian"
 lintian_status=0
 lintian --pedantic --info --tag-display-limit 0 "$changes" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
 cat "$scratch/lintian.log"
@@ -46,6 +51,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends lacks the Wayland plugin: $(field Recommends)"
 
 # Install into a scratch root of its own, as dpkg would on a player's machine.
+stage "installing into a scratch root"
 root=$scratch/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
@@ -72,17 +78,37 @@ left=$(cd "$root" && find . -path ./var/lib/dpkg -prune -o -type f -print)
 echo "installed and removed cleanly: launcher $id.desktop runs /usr/games/$program"
 
 # The installed package's own test, as Debian's CI runs it, here on this very machine.
+stage "the autopkgtest, which installs the package for real"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-installed_before=$(dpkg-query -W -f='${Status}' sumdrop 2>/dev/null | grep -c 'ok installed' || true)
-autopkgtest_status=0
-# apt, also inside autopkgtest, waits for a package manager that holds the lock.
+installed() { dpkg-query -W -f='${Status}' sumdrop 2>/dev/null | grep -q 'ok installed'; }
+installed_before=no
+installed && installed_before=yes
+# apt, also inside autopkgtest, waits for a package manager that holds the dpkg lock. But the
+# package lists' lock it does not wait for, and autopkgtest updates the lists of the repository it
+# serves the package from: beside another package manager it fails at once, before installing
+# anything. It is run again until that lock is free, for up to ten minutes, as the setup waits.
 apt_wait=$source_dir/scripts/apt-wait.conf
-"${sudo[@]}" env APT_CONFIG="$apt_wait" autopkgtest "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 ||
-  autopkgtest_status=$?
-if [ "$installed_before" -eq 0 ]; then
+deadline=$((SECONDS + 600))
+while :; do
+  autopkgtest_status=0
+  "${sudo[@]}" env APT_CONFIG="$apt_wait" autopkgtest "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 ||
+    autopkgtest_status=$?
+  if [ "$autopkgtest_status" -eq 0 ] || ! grep -q 'Could not get lock' "$scratch/autopkgtest.log" ||
+    ((SECONDS >= deadline)); then
+    break
+  fi
+  echo "another package manager holds the package lists: autopkgtest waits its turn"
+  sleep 5
+done
+# The autopkgtest's own result first: a failed removal after it must not hide why it failed.
+if [ "$autopkgtest_status" -ne 0 ]; then
+  tail -n 40 "$scratch/autopkgtest.log" >&2
+  echo "autopkgtest failed (status $autopkgtest_status)" >&2
+fi
+if [ "$installed_before" = no ] && installed; then
   "${sudo[@]}" env APT_CONFIG="$apt_wait" DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq sumdrop \
     >"$scratch/dpkg.log" 2>&1 || fail "could not remove sumdrop after its autopkgtest: $(cat "$scratch/dpkg.log")"
 fi
-[ "$autopkgtest_status" -eq 0 ] || { tail -n 40 "$scratch/autopkgtest.log" >&2; fail "autopkgtest failed (status $autopkgtest_status)"; }
+[ "$autopkgtest_status" -eq 0 ] || exit 1
 grep -E '^play +PASS' "$scratch/autopkgtest.log" || fail "autopkgtest did not run the play test"

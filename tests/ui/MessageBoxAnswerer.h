@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
 // MessageBoxAnswerer: answers the real message boxes the windows open, the way a player would,
-// and records what each said. It polls from the nested event loop that a modal box runs.
+// and records what each said, once a box. It polls from the nested event loop that a modal box
+// runs.
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <QElapsedTimer>
 
 #include <functional>
 
@@ -24,15 +26,6 @@ public:
         poll.setInterval(5);
         connect(&poll, &QTimer::timeout, this, &MessageBoxAnswerer::Answer);
         poll.start();
-        qApp->installEventFilter(this);
-    }
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && qobject_cast<QMessageBox *>(o)) {
-            static QElapsedTimer c2; if (!c2.isValid()) c2.start();
-            qInfo("EVENT %s box=%p text=%s", e->type() == QEvent::Show ? "show" : "hide", static_cast<void *>(o), qPrintable(static_cast<QMessageBox *>(o)->text()));
-        }
-        return false;
     }
 
     // The texts of the boxes answered so far, oldest first.
@@ -50,13 +43,19 @@ private:
             return;
         }
         answering = true;
-        static QElapsedTimer clock;
-        if (!clock.isValid()) clock.start();
-        qInfo("ANSWER box=%p text=%s t=%lld visible=%d", static_cast<void *>(box), qPrintable(box->text()), clock.elapsed(), box->isVisible());
-        texts << box->text();
-        if (whileOpen) {
-            whileOpen(*box);
+        if (box == answered) {
+            // Still open after its answer, on a busy machine: the same box, answered again and
+            // not recorded again.
+            qInfo("the box \"%s\" was still open %lld ms after its answer", qPrintable(box->text()),
+                  static_cast<long long>(sinceAnswer.elapsed()));
+        } else {
+            answered = box;
+            texts << box->text();
+            if (whileOpen) {
+                whileOpen(*box);
+            }
         }
+        sinceAnswer.start();
         switch (closeBy) {
         case CloseBy::OkButton:
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
@@ -71,12 +70,14 @@ private:
             box->close();
             break;
         }
-        qInfo("AFTER box=%p t=%lld visible=%d active=%p", static_cast<void *>(box), clock.elapsed(), box->isVisible(), static_cast<void *>(QApplication::activeModalWidget()));
         answering = false;
     }
 
     QTimer poll;
     bool answering = false;
+    // The box last answered, until it is gone: the next one may be built at the same address.
+    QPointer<QMessageBox> answered;
+    QElapsedTimer sinceAnswer;
 };
 
 } // namespace sumdrop::testing
