@@ -28,7 +28,7 @@ void Stopwatch::Advance(std::int64_t periods)
     }
     constexpr std::int64_t tenthsPerMinute = 600;
     constexpr std::int64_t maxMinutes = std::numeric_limits<std::int32_t>::max();
-    const std::int64_t total = std::int64_t{minutes} * tenthsPerMinute + seconds * 10 + tenths +
+    const std::int64_t total = std::int64_t{minutes} * tenthsPerMinute + std::int64_t{seconds} * 10 + tenths +
                                std::min(periods, (maxMinutes + 1) * tenthsPerMinute);
     // Four thousand years of play would be needed to pass the last minute; stop rather than overflow.
     if (total / tenthsPerMinute > maxMinutes) {

@@ -6,10 +6,11 @@
 // turns or the page is zoomed.
 #include "Layout.h"
 #include "Narration.h"
+#include "NoScreen.h"
 #include "NumberTriangle.h"
 #include "Stopwatch.h"
-#include "UiPort.h"
 
+#include <exception>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -79,23 +80,10 @@ std::string Placed(std::string_view id, const Twips &box, const Font &font = {})
     return rule + "}\n";
 }
 
-// The boxes' names before Start, from the narration itself.
-class NoScreen final : public UiPort {
-public:
-    void SetCellText(int /*cell*/, const std::string & /*text*/) override {}
-    void SetCellShade(int /*cell*/, Colour /*colour*/) override {}
-    void SetTimeText(const std::string & /*text*/) override {}
-    void SetStartVisible(bool /*visible*/) override {}
-    void SetQuitVisible(bool /*visible*/) override {}
-    void SetTimerEnabled(bool /*enabled*/) override {}
-    [[nodiscard]] bool IsTimerEnabled() const override { return false; }
-    void ShowMessage(const std::string & /*text*/) override {}
-    double NextRandom() override { return 0; }
-};
-
+// The boxes' names before Start come from the narration itself.
 void PrintMarkup()
 {
-    NoScreen screen;
+    web::NoScreen screen;
     const Stopwatch stopwatch(screen);
     NumberTriangle triangle(screen, stopwatch);
     triangle.Initialise();
@@ -103,7 +91,7 @@ void PrintMarkup()
     std::cout << "<main id=\"Form1\">\n" << Element("h1", Title.name, Title.caption) << "<div id=\"triangle\">\n";
     for (int cell = 0; cell < CellCount; ++cell) {
         std::cout << Element("div", "Label3_" + std::to_string(cell), "", {},
-                             " class=\"cell\" role=\"img\"" + Attribute("aria-label", CellName(triangle, cell, false)));
+                             R"( class="cell" role="img")" + Attribute("aria-label", CellName(triangle, cell, false)));
     }
     std::cout << "</div>\n";
     // The buttons in tab order, which Tab follows; the pad's keys together in their own grid.
@@ -118,7 +106,7 @@ void PrintMarkup()
                             button == QuitButton ? " hidden" : (button == StartButton ? " autofocus" : ""));
     }
     std::cout << Element("div", TimeLabel.name, TimeLabel.caption, {},
-                         " class=\"left\" role=\"timer\"" + Attribute("aria-label", TimeLabelAccessibleName))
+                         R"( class="left" role="timer")" + Attribute("aria-label", TimeLabelAccessibleName))
               << "</main>\n"
               << "<div id=\"narration\" aria-live=\"polite\" class=\"unseen\"></div>\n"
               << "<div id=\"message-backdrop\" hidden></div>\n"
@@ -127,7 +115,7 @@ void PrintMarkup()
               << "<form method=\"dialog\"><button id=\"message-ok\">OK</button></form>\n</dialog>\n"
               << "<dialog id=\"Form2\" aria-labelledby=\"Form2-Label1\">\n"
               << Element("h2", "Form2-Label1", HelpHeading.caption)
-              << "<img id=\"Form2-Image1\" src=\"rule.png\" loading=\"lazy\"" << Attribute("alt", HelpPictureName)
+              << R"(<img id="Form2-Image1" src="rule.png" loading="lazy")" << Attribute("alt", HelpPictureName)
               << Attribute("aria-description", HelpPicture.description) << " width=\"" << Pixels(HelpPicture.box.width)
               << "\" height=\"" << Pixels(HelpPicture.box.height) << "\">\n"
               << Element("p", "Form2-Label2", HelpSentence.caption, {}, " class=\"left\"")
@@ -251,10 +239,15 @@ void PrintHands()
 
 int main()
 {
-    PrintMarkup();
-    std::cout << "<style>\n";
-    PrintDesign();
-    PrintHands();
-    std::cout << "</style>\n";
+    try {
+        PrintMarkup();
+        std::cout << "<style>\n";
+        PrintDesign();
+        PrintHands();
+        std::cout << "</style>\n";
+    } catch (const std::exception &error) {
+        std::cerr << "skeleton: " << error.what() << '\n';
+        return 1;
+    }
     return 0;
 }
