@@ -63,7 +63,10 @@ public:
     [[nodiscard]] QFont Font(double points, bool bold) const
     {
         QFont font(FontFamily);
-        font.setPixelSize(FontPixels(points));
+        // A control without text, such as the picture, has no size given.
+        if (points > 0) {
+            font.setPixelSize(FontPixels(points));
+        }
         font.setWeight(bold ? QFont::Bold : QFont::Normal);
         return font;
     }
