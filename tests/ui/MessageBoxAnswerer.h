@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // MessageBoxAnswerer: answers the real message boxes the windows open, the way a player would,
-// and records what each said, once a box. It polls from the nested event loop that a modal box
-// runs.
+// and records what each said. Each box is answered and recorded once, and the next only after
+// it has closed. It polls from the nested event loop that a modal box runs.
 #pragma once
 
 #include <QApplication>
@@ -42,18 +42,22 @@ private:
         if (box == nullptr || !box->isVisible() || answering) {
             return;
         }
-        answering = true;
         if (box == answered) {
-            // Still open after its answer, on a busy machine: the same box, answered again and
-            // not recorded again.
-            qInfo("the box \"%s\" was still open %lld ms after its answer", qPrintable(box->text()),
-                  static_cast<long long>(sinceAnswer.elapsed()));
-        } else {
-            answered = box;
-            texts << box->text();
-            if (whileOpen) {
-                whileOpen(*box);
+            // Answered already: only its closing lets the next answer through, so a box that
+            // stays open after its answer fails the test by its time limit, and says so here.
+            if (!reportedStillOpen && sinceAnswer.elapsed() > StillOpenReportMilliseconds) {
+                qWarning("the box \"%s\" is still open %lld ms after its answer", qPrintable(box->text()),
+                         static_cast<long long>(sinceAnswer.elapsed()));
+                reportedStillOpen = true;
             }
+            return;
+        }
+        answering = true;
+        answered = box;
+        reportedStillOpen = false;
+        texts << box->text();
+        if (whileOpen) {
+            whileOpen(*box);
         }
         sinceAnswer.start();
         switch (closeBy) {
@@ -78,6 +82,8 @@ private:
     // The box last answered, until it is gone: the next one may be built at the same address.
     QPointer<QMessageBox> answered;
     QElapsedTimer sinceAnswer;
+    bool reportedStillOpen = false;
+    static constexpr qint64 StillOpenReportMilliseconds = 1000;
 };
 
 } // namespace sumdrop::testing
