@@ -168,6 +168,12 @@ class PageTest(unittest.TestCase):
         return self.script("const d = document.getElementById('message');"
                            "return d && d.open ? document.getElementById('message-text').textContent : null")
 
+    def message_closed(self):
+        """Whether the dialog has closed and the page has taken it down: its close event, which
+        comes a task later, gives back the focus and clears the live region."""
+        return self.script("const d = document.getElementById('message');"
+                           "return !d.open && document.getElementById('message-backdrop').hidden")
+
     def target(self):
         """The box to fill and the digit it takes, from the digits on screen, as a player reads them."""
         digits = self.script("return [...Array(36).keys()].map(i => document.getElementById('Label3_' + i).textContent)")
@@ -196,7 +202,7 @@ class PageTest(unittest.TestCase):
         self.digit_button(4).click()
         self.assertEqual(self.message(), "スタートボタンを押してください")
         self.element("message-ok").click()
-        self.wait_for(lambda: self.message() is None, "dialog closed by OK")
+        self.wait_for(self.message_closed, "dialog closed by OK")
 
         self.element("Command1").click()
         self.wait_for(lambda: self.text("Label2") == "0分0.1秒", "first tick, 0分0.1秒")
@@ -222,7 +228,7 @@ class PageTest(unittest.TestCase):
             self.digit_button(digit).click()  # the page behind the dialog is inert
         self.assertEqual(self.cell(cell), "")
         ActionChains(self.browser).send_keys(Keys.ESCAPE).perform()
-        self.wait_for(lambda: self.message() is None, "dialog closed by Esc")
+        self.wait_for(self.message_closed, "dialog closed by Esc")
         # Nothing stale for a screen reader to read again once the box has closed.
         self.assertEqual(self.spoken(), "")
         self.assertEqual(self.script("return document.activeElement.id"), f"Command{(digit + 1) % 10 + 3}")
@@ -240,7 +246,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.spoken(), result, "the result is not spoken")
         self.assertEqual(self.cell(35), str(digit))
         self.element("message-ok").click()
-        self.wait_for(lambda: self.message() is None, "result closed")
+        self.wait_for(self.message_closed, "result closed")
         self.assertEqual(self.spoken(), "")
         self.digit_button(0).click()
         self.assertEqual(self.message(), "スタートボタンを押してください")
@@ -285,7 +291,7 @@ class PageTest(unittest.TestCase):
         keys.send_keys(Keys.ENTER).perform()
         self.assertEqual(self.message(), "間違いです")
         keys.send_keys(Keys.ESCAPE).perform()
-        self.wait_for(lambda: self.message() is None, "dialog closed by Esc")
+        self.wait_for(self.message_closed, "dialog closed by Esc")
         for _ in range(3):
             tab_to(f"Command{digit + 3}")
             keys.send_keys(Keys.SPACE).perform()
@@ -404,7 +410,7 @@ class PageTest(unittest.TestCase):
         ok = self.boxes("#message-ok")["message-ok"]
         self.assertTrue(ok[2] >= 44 and ok[3] >= 44, ok)
         self.tap("message-ok")
-        self.wait_for(lambda: self.message() is None, "result closed by a tap")
+        self.wait_for(self.message_closed, "result closed by a tap")
         self.tap("Command13")
         self.wait_for(lambda: self.shown("Form2"), "help by a tap")
         r = self.boxes("#Form2, #Form2-Command1")
