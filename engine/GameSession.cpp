@@ -5,7 +5,6 @@
 
 #include "Layout.h"
 #include "RandomUnit.h"
-#include "UiPort.h"
 
 #include <utility>
 
@@ -20,14 +19,44 @@ constexpr std::chrono::milliseconds EarlyEvent{5};
 
 } // namespace
 
-GameSession::GameSession(UiPort &port, ScreenReaderPort &reader, std::uint64_t start, Clock clock)
-    : ui(port), screenReader(reader), stopwatch(port), triangle(port, stopwatch), randomStart(start),
+std::uint64_t RandomStartAt(std::chrono::system_clock::time_point now)
+{
+    return static_cast<std::uint64_t>(now.time_since_epoch().count());
+}
+
+void GameSession::SessionPort::SetTimerEnabled(bool enabled)
+{
+    session.running = enabled;
+    front.SetTimerEnabled(enabled);
+}
+
+void GameSession::SessionPort::ShowMessage(const std::string &text)
+{
+    session.DescribeCells();
+    front.ShowMessage(text);
+}
+
+double GameSession::SessionPort::NextRandom()
+{
+    return RandomUnit(session.generator());
+}
+
+GameSession::GameSession(ScreenPort &screen, ScreenReaderPort &reader, std::uint64_t start, Clock clock)
+    : port(*this, screen), screenReader(reader), stopwatch(port), triangle(port, stopwatch), randomStart(start),
       now(std::move(clock))
 {
 }
 
 void GameSession::Load()
 {
+    port.SetTimerEnabled(false);
+    for (int cell = 0; cell < CellCount; ++cell) {
+        port.SetCellText(cell, "");
+        port.SetCellShade(cell, White);
+    }
+    port.SetTimeText(TimeLabelLoadCaption);
+    port.SetStartVisible(true);
+    port.SetQuitVisible(false);
     stopwatch.Reset();
     triangle.Initialise();
     generator = std::mt19937_64(randomStart);
@@ -48,9 +77,9 @@ void GameSession::Start()
 {
     // Read before the timer starts, so that its first event is never early for the clock.
     const auto startTime = now();
-    const bool wasRunning = ui.IsTimerEnabled();
+    const bool wasRunning = running;
     triangle.StartGame();
-    if (!wasRunning && ui.IsTimerEnabled()) {
+    if (!wasRunning && running) {
         startedAt = startTime;
     }
     DescribeCells();
@@ -79,7 +108,7 @@ void GameSession::Tick()
 void GameSession::CatchUp()
 {
     // An event already on its way when the game ended changes nothing.
-    if (!ui.IsTimerEnabled()) {
+    if (!running) {
         return;
     }
     const std::int64_t periods = (now() - startedAt + EarlyEvent) / Period;
@@ -89,14 +118,8 @@ void GameSession::CatchUp()
     }
 }
 
-double GameSession::NextRandom()
-{
-    return RandomUnit(generator());
-}
-
 void GameSession::DescribeCells()
 {
-    const bool running = ui.IsTimerEnabled();
     for (int cell = 0; cell < CellCount; ++cell) {
         std::string name = CellName(triangle, cell, running);
         if (cellNames.at(cell) != name) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace sumdrop::layout {
@@ -78,6 +79,10 @@ constexpr double FitFactor(int designedWidth, int designedHeight, int roomWidth,
 inline constexpr std::string_view FontFamily = "ＭＳ Ｐゴシック";
 // The caption of every message box.
 inline constexpr std::string_view MessageCaption = "Sumdrop";
+// A message box's narrowest width in pixels: a box as narrow as its short text leaves a window
+// manager no room in the title bar for the caption, and this shows "Sumdrop" whole beside the
+// usual title-bar buttons.
+inline constexpr int MessageMinimumWidth = 260;
 
 // The main window.
 inline constexpr Window MainWindow{"Form1", 8970, 10080};
@@ -138,6 +143,14 @@ constexpr std::array<std::size_t, Buttons.size()> TabOrder()
     return order;
 }
 
+// The 36 boxes are one control array, Label3(0..35); each box's own name, as the windows and the
+// page name it, is the array's name and its index.
+inline constexpr std::string_view CellArray = "Label3";
+inline std::string CellId(int cell)
+{
+    return std::string(CellArray) + "_" + std::to_string(cell);
+}
+
 // The boxes of the triangle: each lower row is shifted right by half the pitch, so that a box
 // sits under the gap between its two parents.
 inline constexpr int CellSize = 495;
@@ -186,6 +199,23 @@ inline constexpr int SideBySideHeight = 320;
 // On a screen beside at least this tall, the title runs across the top.
 inline constexpr int TitleAcrossHeight = 480;
 } // namespace hands
+
+// The page's own elements, beside the controls, which keep their names from the design; the help
+// window's controls there are named HelpId(control), since the two windows share their names.
+namespace page {
+inline constexpr std::string_view Triangle = "triangle";
+inline constexpr std::string_view Pad = "pad";
+inline constexpr std::string_view Narration = "narration";
+inline constexpr std::string_view Message = "message";
+inline constexpr std::string_view MessageTitle = "message-title";
+inline constexpr std::string_view MessageText = "message-text";
+inline constexpr std::string_view MessageOk = "message-ok";
+inline constexpr std::string_view MessageBackdrop = "message-backdrop";
+inline std::string HelpId(const Control &control)
+{
+    return std::string(HelpWindow.caption) + "-" + std::string(control.name);
+}
+} // namespace page
 
 // The name a screen reader gives the time label; its text follows it when asked.
 inline constexpr std::string_view TimeLabelAccessibleName = "経過時間";

@@ -19,14 +19,15 @@ class NumberTriangle {
 public:
     NumberTriangle(UiPort &port, const Stopwatch &clock) : ui(port), stopwatch(clock) {}
 
-    // Load-time state; the window calls it once, together with Stopwatch::Reset.
+    // Load-time state; the game session sets it at each load, together with Stopwatch::Reset.
     void Initialise();
     // Starts the clock and draws the top row. Once per load: a second call is refused.
     void StartGame();
     // Judges the digit against the cell to fill. 0 <= digit <= 9; any other value is ignored.
     void EnterDigit(int digit);
 
-    // 0 <= cell < 36; 0 for a cell not yet filled in this game.
+    // 0 <= cell < 36. A cell not yet filled in this game holds 0 in a new engine, and the last
+    // game's digit after a reload: the load leaves the cells alone.
     [[nodiscard]] std::int32_t Cell(int cell) const;
     [[nodiscard]] std::int32_t NextCell() const { return nextCell; }
     [[nodiscard]] std::int32_t ParentSpan() const { return parentSpan; }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Form1: nothing here knows the rule of the game or keeps its state; the game session does.
+// Form1: nothing here knows the rule of the game or keeps its state; the game session does both
+// and paints the load state, and the window only builds, forwards and carries out.
 #include "Form1.h"
 
 #include "Accessibility.h"
@@ -28,12 +29,7 @@ QPointer<Form1> loadedMainWindow;
 
 Form1 *Form1::ShowMainWindow()
 {
-    return ShowMainWindow(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-}
-
-Form1 *Form1::ShowMainWindow(std::uint64_t randomStart)
-{
-    return ShowSingleWindow(loadedMainWindow, randomStart);
+    return ShowSingleWindow(loadedMainWindow, RandomStartAt(std::chrono::system_clock::now()));
 }
 
 Form1 *Form1::Loaded()
@@ -45,6 +41,8 @@ Form1::Form1(std::uint64_t randomStart)
     : scale(metrics::Scale::ToFitScreen(layout::MainWindow)),
       session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
+    Q_ASSERT(loadedMainWindow.isNull());
+    loadedMainWindow = this;
     SetUpWindow(*this, Text(layout::MainWindow.caption), scale.Size(layout::MainWindow));
     Label1 = MakeLabel(this, layout::Title, scale);
     BuildTriangle();
@@ -62,7 +60,7 @@ Form1::~Form1()
 void Form1::BuildTriangle()
 {
     for (int cell = 0; cell < CellCount; ++cell) {
-        QLabel *box = MakeLabel(this, QStringLiteral("Label3_%1").arg(cell), QString(),
+        QLabel *box = MakeLabel(this, Text(layout::CellId(cell)), QString(),
                                 scale.Rect(layout::CellBox(cell)), scale.Font(layout::CellFont), Qt::AlignHCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);
@@ -96,7 +94,6 @@ void Form1::BuildButtons()
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(this->*controls.at(tabOrder.at(i - 1)), this->*controls.at(tabOrder.at(i)));
     }
-    Command2->setVisible(false);
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -109,7 +106,8 @@ void Form1::BuildTimeLabelAndTimer()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickIntervalMilliseconds);
-    // The stopwatch counts events, so they must not be bunched up to save wake-ups.
+    // Each event shows the tenth that has just fallen due; a coarse timer's slack would make the
+    // label stutter.
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
@@ -193,21 +191,9 @@ void Form1::SetTimerEnabled(bool enabled)
     }
 }
 
-bool Form1::IsTimerEnabled() const
-{
-    return Timer1->isActive();
-}
-
 void Form1::ShowMessage(const std::string &text)
 {
-    // A screen reader may look at the boxes while the box is open.
-    session.DescribeCells();
     ShowModalMessage(this, text);
-}
-
-double Form1::NextRandom()
-{
-    return session.NextRandom();
 }
 
 } // namespace sumdrop

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Form1: the main window. It lays out the triangle, the digit pad and the buttons, carries out
-// the engine's UiPort on them, and passes each control event on to its game session.
+// the screen's part of the engine's port on them, and passes each control event on to its game
+// session.
 #pragma once
 
 #include "GameSession.h"
@@ -21,18 +22,18 @@ class QTimer;
 
 namespace sumdrop {
 
-class Form1 : public QWidget, public UiPort {
+class Form1 : public QWidget, public ScreenPort {
     Q_OBJECT
 
 public:
-    // Loads a fresh main window if none is loaded, then shows it and brings it to the front.
-    // A fresh window starts its random sequence from the clock.
+    // Loads a fresh main window if none is loaded, its random sequence started from the clock,
+    // then shows it and brings it to the front.
     static Form1 *ShowMainWindow();
-    // The same, with a given start of the random sequence, so that a game can be played again.
-    static Form1 *ShowMainWindow(std::uint64_t randomStart);
     // The loaded main window, or nullptr once it has been closed.
     static Form1 *Loaded();
 
+    // Loads the main window, which is then the loaded one, with a given start of its random
+    // sequence, so that a game can be played again. No other main window may be loaded.
     explicit Form1(std::uint64_t randomStart);
     ~Form1() override;
     Form1(const Form1 &) = delete;
@@ -46,9 +47,7 @@ public:
     void SetStartVisible(bool visible) override;
     void SetQuitVisible(bool visible) override;
     void SetTimerEnabled(bool enabled) override;
-    [[nodiscard]] bool IsTimerEnabled() const override;
     void ShowMessage(const std::string &text) override;
-    double NextRandom() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

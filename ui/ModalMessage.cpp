@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// ModalMessage: the game's message box, application-modal, keeping the keyboard while it is open.
 #include "ModalMessage.h"
 
 #include "Layout.h"
@@ -14,13 +15,10 @@ namespace {
 
 int openBoxes = 0;
 
-// A box as narrow as its short text leaves a window manager no room in the title bar for the
-// caption; this width shows "Sumdrop" whole beside the usual title-bar buttons.
 void WidenForTitle(QMessageBox &box)
 {
-    constexpr int minimumWidth = 260;
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        grid->addItem(new QSpacerItem(minimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+        grid->addItem(new QSpacerItem(layout::MessageMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
                       1, grid->columnCount());
     }
 }

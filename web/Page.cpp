@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Page: nothing here knows the rule of the game or keeps its state; the game session does.
+// Page: nothing here knows the rule of the game or keeps its state; the game session does both
+// and paints the load state, and the page only finds, forwards and carries out.
 #include "Page.h"
 
 #include "Layout.h"
@@ -39,20 +40,12 @@ std::string CssColour(Colour colour)
 } // namespace
 
 Page::Page(std::uint64_t randomStart, std::function<void()> quit)
-    : Label3(Each<CellCount>([](std::size_t cell) { return ById("Label3_" + std::to_string(cell)); })),
+    : Label3(Each<CellCount>([](std::size_t cell) { return ById(layout::CellId(static_cast<int>(cell))); })),
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
       Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
       message(ById(layout::MainWindow.caption), screenReader), endGame(std::move(quit)),
       session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
-    // The skeleton is drawn in the load state; a page that was played is put back into it.
-    for (int cell = 0; cell < CellCount; ++cell) {
-        SetCellText(cell, "");
-        SetCellShade(cell, White);
-    }
-    SetTimeText(TimeLabelLoadCaption);
-    SetStartVisible(true);
-    SetQuitVisible(false);
     screenReader.Clear();
     session.Load();
     buttons.at(layout::StartButton).call<void>("focus");
@@ -184,21 +177,9 @@ void Page::SetTimerEnabled(bool enabled)
     }
 }
 
-bool Page::IsTimerEnabled() const
-{
-    return timer != 0;
-}
-
 void Page::ShowMessage(const std::string &text)
 {
-    // A screen reader may read the boxes while the dialog is open.
-    session.DescribeCells();
     message.Show(text);
-}
-
-double Page::NextRandom()
-{
-    return session.NextRandom();
 }
 
 } // namespace sumdrop::web

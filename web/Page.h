@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Page: the main window as a web page. It finds the controls that the page's skeleton holds,
-// carries out the engine's UiPort on them, and passes each control event on to its game
-// session, as Form1 does on the desktop.
+// carries out the screen's part of the engine's port on them, and passes each control event on
+// to its game session, as Form1 does on the desktop.
 #pragma once
 
 #include "Dom.h"
@@ -19,9 +19,10 @@
 
 namespace sumdrop::web {
 
-class Page final : public UiPort {
+class Page final : public ScreenPort {
 public:
-    // Puts the page's controls in their load state; randomStart starts the random sequence.
+    // Loads the game, which puts the controls in their load state; randomStart starts the
+    // random sequence.
     // Quit calls quit, which is to take the page back to its load state.
     Page(std::uint64_t randomStart, std::function<void()> quit);
     Page(const Page &) = delete;
@@ -47,9 +48,7 @@ public:
     void SetStartVisible(bool visible) override;
     void SetQuitVisible(bool visible) override;
     void SetTimerEnabled(bool enabled) override;
-    [[nodiscard]] bool IsTimerEnabled() const override;
     void ShowMessage(const std::string &text) override;
-    double NextRandom() override;
 
 private:
     void Command1_Click();

@@ -1,5 +1,8 @@
 # SPDX-License-Identifier: MIT
-# cmake -DSKELETON=file -DTEMPLATE=index.html.in -DPAGE=index.html -P WritePage.cmake: puts the
-# page's skeleton, which Skeleton.cpp prints from the layout table, into the page.
+# cmake -DSKELETON=file -DMEDIA=file -DTEMPLATE=index.html.in -DSTYLE=sumdrop.css -DSITE=dir -P WritePage.cmake:
+# puts the page's skeleton, which Skeleton.cpp prints from the layout table, into the page, and
+# the media queries it prints from the same table into the stylesheet.
 file(READ "${SKELETON}" SKELETON)
-configure_file("${TEMPLATE}" "${PAGE}" @ONLY)
+configure_file("${TEMPLATE}" "${SITE}/index.html" @ONLY)
+include("${MEDIA}")
+configure_file("${STYLE}" "${SITE}/sumdrop.css" @ONLY)

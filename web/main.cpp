@@ -32,8 +32,8 @@ void LoadAgain(void * /*unused*/)
 void Load()
 {
     // The random sequence starts from the clock, at every load.
-    const auto clock = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    page = std::make_unique<Page>(clock, [] { emscripten_async_call(LoadAgain, nullptr, 0); });
+    page = std::make_unique<Page>(sumdrop::RandomStartAt(std::chrono::system_clock::now()),
+                                  [] { emscripten_async_call(LoadAgain, nullptr, 0); });
 }
 
 // Every handler is called as name(argument, event), as Listen binds it.

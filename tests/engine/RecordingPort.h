@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// RecordingPort: a UiPort that keeps the screen's state and a log of every call, with scripted
-// random numbers, so that engine tests fix the top row and check the order of effects.
+// RecordingScreen: a front end's screen that keeps its state and a log of every call, so that
+// tests check the order of effects. RecordingPort adds scripted random numbers, so that the
+// triangle's tests fix the top row.
 #pragma once
 
 #include "UiPort.h"
@@ -12,7 +13,7 @@
 
 namespace sumdrop::testing {
 
-class RecordingPort : public UiPort {
+template <typename Port> class Recording : public Port {
 public:
     void SetCellText(int cell, const std::string &text) override
     {
@@ -40,12 +41,29 @@ public:
         timerEnabled = enabled;
         log.emplace_back(enabled ? "timer on" : "timer off");
     }
-    [[nodiscard]] bool IsTimerEnabled() const override { return timerEnabled; }
     void ShowMessage(const std::string &text) override
     {
         messages.push_back(text);
         log.emplace_back("message " + text);
     }
+
+    std::array<std::string, 36> cellText{};
+    std::array<Colour, 36> cellShade{};
+    std::string timeText;
+    bool startVisible = true;
+    bool quitVisible = false;
+    bool timerEnabled = false;
+    std::vector<std::string> messages;
+    std::vector<std::string> log;
+
+    Recording() { cellShade.fill(White); }
+};
+
+using RecordingScreen = Recording<ScreenPort>;
+
+class RecordingPort : public Recording<UiPort> {
+public:
+    [[nodiscard]] bool IsTimerEnabled() const override { return timerEnabled; }
     double NextRandom() override
     {
         if (randoms.empty()) {
@@ -64,17 +82,7 @@ public:
         }
     }
 
-    std::array<std::string, 36> cellText{};
-    std::array<Colour, 36> cellShade{};
-    std::string timeText;
-    bool startVisible = true;
-    bool quitVisible = false;
-    bool timerEnabled = false;
-    std::vector<std::string> messages;
-    std::vector<std::string> log;
     std::deque<double> randoms;
-
-    RecordingPort() { cellShade.fill(White); }
 };
 
 } // namespace sumdrop::testing

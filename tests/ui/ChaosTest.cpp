@@ -23,6 +23,7 @@
 #include <random>
 
 using sumdrop::Form1;
+using sumdrop::testing::ClockRunning;
 using sumdrop::Form2;
 using sumdrop::testing::Player;
 
@@ -131,7 +132,7 @@ private:
         }
         const bool bottomFilled = !player.Cell(35)->text().isEmpty();
         // Quit stops the clock on its way out; the loop ends right after.
-        const bool over = started && !window->IsTimerEnabled() && !quitClicked;
+        const bool over = started && !ClockRunning(window) && !quitClicked;
         Check(quitClicked || over == bottomFilled, QStringLiteral("game %1 with the bottom box %2")
                                                        .arg(over ? "over" : "running")
                                                        .arg(bottomFilled ? "filled" : "empty"));
@@ -155,7 +156,7 @@ private:
             if (box->text().startsWith(QStringLiteral("今のタイムは"))) {
                 ++gamesFinished;
                 Form1 *window = Form1::Loaded();
-                Check(window != nullptr && !window->IsTimerEnabled(), "the clock runs behind the result");
+                Check(window != nullptr && !ClockRunning(window), "the clock runs behind the result");
                 if (window != nullptr) {
                     // A game finished before the first tick leaves the label at its load caption.
                     QString time = Player(window).TimeLabel()->text();
@@ -303,7 +304,8 @@ private slots:
             ++run;
             sumdrop::UnloadAllWindows();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            Form1::ShowMainWindow(random());
+            new Form1(random());
+            Form1::ShowMainWindow();
             quitClicked = false;
             sinceAllClosed.invalidate();
             const int chain = ++generation;

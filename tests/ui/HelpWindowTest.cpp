@@ -22,6 +22,7 @@
 #include <set>
 
 using sumdrop::Form1;
+using sumdrop::testing::ClockRunning;
 using sumdrop::Form2;
 using sumdrop::testing::CountHelpWindows;
 using sumdrop::testing::MessageBoxAnswerer;
@@ -164,14 +165,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help));
         // The game goes on behind the help window.
         QTRY_VERIFY(player.TimeLabel()->text() != timeBefore);
-        QVERIFY(main->IsTimerEnabled());
+        QVERIFY(ClockRunning(main));
 
         // Space on the focused OK button.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTRY_COMPARE(QApplication::activeWindow(), main);
         QVERIFY(help->isVisible());
         QCOMPARE(Form1::Loaded(), main);
-        QVERIFY(main->IsTimerEnabled());
+        QVERIFY(ClockRunning(main));
     }
 
     void thereIsNeverMoreThanOneHelpWindow()
@@ -214,7 +215,7 @@ private slots:
         QVERIFY(player.Button(QStringLiteral("Command1"))->isVisible());
         QVERIFY(!player.Button(QStringLiteral("Command2"))->isVisible());
         QCOMPARE(player.TimeLabel()->text(), sumdrop::testing::LoadCaption);
-        QVERIFY(!fresh->IsTimerEnabled());
+        QVERIFY(!ClockRunning(fresh));
         for (int cell = 0; cell < 36; ++cell) {
             QVERIFY(player.Cell(cell)->text().isEmpty());
             QCOMPARE(player.Cell(cell)->palette().color(QPalette::Window), QColor(Qt::white));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QtMath>
 
 namespace sumdrop::testing {
@@ -61,6 +62,13 @@ inline bool InkStaysInside(const QImage &box, QString *where)
     }
     *where = QStringLiteral("ink rows %1..%2 of %3").arg(firstInk).arg(lastInk).arg(box.height());
     return firstInk > border && lastInk < box.height() - border - 1;
+}
+
+// Whether the window's Timer1 runs, that is whether a game is running.
+inline bool ClockRunning(const QWidget *window)
+{
+    const auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
+    return timer != nullptr && timer->isActive();
 }
 
 class Player {

@@ -16,6 +16,7 @@
 #include <QTest>
 
 using sumdrop::Form1;
+using sumdrop::testing::ClockRunning;
 using sumdrop::Form2;
 using sumdrop::testing::MessageBoxAnswerer;
 using sumdrop::testing::Player;
@@ -118,7 +119,7 @@ private slots:
         };
         Player::Click(player.DigitButton(4));
         QCOMPARE(answerer.texts, QStringList{QStringLiteral("スタートボタンを押してください")});
-        QVERIFY(!main->IsTimerEnabled());
+        QVERIFY(!ClockRunning(main));
     }
 
     void closingTheMainWindowMidGameKeepsHelpAndTheProgram()
