@@ -16,6 +16,7 @@ if [ "${1:-}" != "--inside-x" ]; then
 fi
 build=$2
 runs=$3
+export SUMDROP_LAYOUT_FIGURES=$build/layout-figures.txt
 source "$(dirname "$0")/../desktop/layout.sh"
 game=$build/ui/sumdrop
 baseline=$build/bench/sumdrop_baseline
@@ -24,7 +25,8 @@ ticks_per_second=$(getconf CLK_TCK)
 unset QT_QPA_PLATFORM
 
 median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else printf "%.1f\n", (v[m] + v[m + 1]) / 2 }'; }
-# Ends a measured program; it is not our child, so a zombie left unreaped counts as ended.
+# Whether a measured program still runs; it is not our child, so a zombie left unreaped counts as
+# ended.
 running() { [ -e "/proc/$1/stat" ] && [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" != Z ]; }
 # Five seconds to end after SIGTERM, then SIGKILL and five more; a program that outlives both
 # fails the benchmark.

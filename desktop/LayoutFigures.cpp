@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Prints the layout's figures for the scripts and tests that are not written in C++, one control
-// a line: WINDOW NAME LEFT TOP WIDTH HEIGHT, in twips. Each window's own line has the name "-"
-// and its client area's size.
+// Prints the layout's figures for the scripts and tests that are not written in C++, one figure
+// a line, its kind first:
+//   WINDOW NAME LEFT TOP WIDTH HEIGHT   a control, in twips; a window's own line has the name
+//                                       "-" and its client area's size
+//   digit NAME DIGIT                    the digit a button enters
+//   parents CELL LEFT RIGHT             a box below the top row and the two boxes above it
+//   twips-per-pixel N                   at 96 dpi
+//   hands NAME PIXELS                   a figure of the page laid out for fingers
 #include "Layout.h"
 
 #include <iostream>
-#include <string>
 #include <string_view>
 
 namespace {
 
+using namespace sumdrop;
 using namespace sumdrop::layout;
 
 void Print(const Window &window, std::string_view name, const Twips &box)
@@ -28,12 +33,29 @@ int main()
     for (const Control &button : Buttons) {
         Print(MainWindow, button.name, button.box);
     }
-    for (int cell = 0; cell < sumdrop::CellCount; ++cell) {
-        Print(MainWindow, "Label3_" + std::to_string(cell), CellBox(cell));
+    for (int cell = 0; cell < CellCount; ++cell) {
+        Print(MainWindow, CellId(cell), CellBox(cell));
     }
     Print(HelpWindow, "-", {0, 0, HelpWindow.width, HelpWindow.height});
     for (const Control *control : {&HelpHeading, &HelpPicture, &HelpSentence, &HelpOkButton}) {
         Print(HelpWindow, control->name, control->box);
+    }
+    for (std::size_t button = 0; button < Buttons.size(); ++button) {
+        if (const int digit = DigitOf(button); digit >= 0) {
+            std::cout << "digit " << Buttons.at(button).name << ' ' << digit << '\n';
+        }
+    }
+    for (int cell = TopRowLength; cell < CellCount; ++cell) {
+        std::cout << "parents " << CellId(cell) << ' ' << CellId(LeftParentOf(cell)) << ' '
+                  << CellId(LeftParentOf(cell) + 1) << '\n';
+    }
+    std::cout << "twips-per-pixel " << TwipsPerPixel << '\n';
+    for (const auto &[name, pixels] : {std::pair{"minimum-target", hands::MinimumTarget},
+                                       {"gap", hands::Gap},
+                                       {"tallest-key", hands::TallestKey},
+                                       {"smallest-box-digit", hands::SmallestBoxDigit},
+                                       {"narrowest-triangle", hands::NarrowestTriangle}}) {
+        std::cout << "hands " << name << ' ' << pixels << '\n';
     }
     return 0;
 }

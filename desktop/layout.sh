@@ -2,18 +2,18 @@
 # layout.sh: where the main window's buttons are, for scripts that click them from outside the
 # program. Sourced by the desktop tests and the benchmark.
 
+# The layout's figures, which the build prints from the table itself (LayoutFigures.cpp) into the
+# file SUMDROP_LAYOUT_FIGURES names; the installed game keeps them in /usr/share/sumdrop.
+layout_figures=$(cat "${SUMDROP_LAYOUT_FIGURES:-/usr/share/sumdrop/layout-figures.txt}") ||
+  { echo "layout.sh: no layout figures; SUMDROP_LAYOUT_FIGURES names the build's" >&2; return 1; }
+
+# shellcheck disable=SC2034 # read by the scripts that source this file
+TWIPS_PER_PIXEL=$(awk '$1 == "twips-per-pixel" { print $2 }' <<<"$layout_figures")
+
 # Centre, in pixels of the window at 96 dpi, of a control laid out at LEFT TOP WIDTH HEIGHT twips.
 centre_of() {
-  echo "$((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15))"
+  echo "$((($1 + $3 / 2) / TWIPS_PER_PIXEL)) $((($2 + $4 / 2) / TWIPS_PER_PIXEL))"
 }
-
-# The layout's figures, printed by a program built from the table itself (LayoutFigures.cpp).
-layout_figures=$(
-  here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-  program=$(mktemp)
-  trap 'rm -f "$program"' EXIT
-  "${CXX:-c++}" -std=c++20 -I "$here/../engine" "$here/LayoutFigures.cpp" -o "$program" && "$program"
-) || { echo "layout.sh: cannot build the layout's figures" >&2; return 1; }
 
 # twips_of WINDOW NAME: LEFT TOP WIDTH HEIGHT of that control, in twips.
 twips_of() {
@@ -28,7 +28,7 @@ QUIT_BUTTON=$(centre_of $(twips_of Form1 Command2))
 # shellcheck disable=SC2034,SC2046
 HELP_BUTTON=$(centre_of $(twips_of Form1 Command13))
 # shellcheck disable=SC2034,SC2046
-DIGIT_0_BUTTON=$(centre_of $(twips_of Form1 Command3))
+DIGIT_0_BUTTON=$(centre_of $(twips_of Form1 "$(awk '$1 == "digit" && $3 == 0 { print $2 }' <<<"$layout_figures")"))
 # shellcheck disable=SC2034,SC2046
 OK_BUTTON=$(centre_of $(twips_of Form2 Command1)) # in the help window
 

@@ -130,6 +130,12 @@ constexpr int DigitOf(std::size_t button)
                                                                         : -1;
 }
 
+// The index into Buttons of the button that enters digit, 0 <= digit <= 9.
+constexpr std::size_t DigitButton(int digit)
+{
+    return FirstDigitButton + static_cast<std::size_t>(digit);
+}
+
 // Indices into Buttons in the order Tab visits them: Quit (while shown), Start, the pad from 0
 // round through 6..9 and 5 back to 1..4, Help.
 constexpr std::array<std::size_t, Buttons.size()> TabOrder()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Narration: the sentences and box names are built from the triangle's counters and cells alone.
 #include "Narration.h"
 
 #include "NumberTriangle.h"

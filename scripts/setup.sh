@@ -69,7 +69,8 @@ build_site() {
   cmake --build "$dir" --parallel "$(nproc)"
 }
 
-# configure_and_build BUILD_DIR [CMAKE_ARGS...]: configures once, then rebuilds what changed.
+# configure_and_build BUILD_DIR [CMAKE_ARGS...]: configures with these arguments (CMake keeps the
+# cache, so that is quick after the first time), then rebuilds what changed.
 configure_and_build() {
   local dir=$1
   shift

@@ -5,15 +5,16 @@
 // plain widgets, which Qt presents as fillers; as windows, a screen reader can speak their title.
 #include "Accessibility.h"
 
-#include "Form1.h"
-#include "Form2.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QStringList>
 
 namespace sumdrop {
 
 namespace {
+
+// The class names of the game's windows.
+QStringList windowClasses;
 
 class TimeLabelInterface : public QAccessibleWidget {
 public:
@@ -40,8 +41,7 @@ QAccessibleInterface *InterfaceFactory(const QString &className, QObject *object
     if (auto *notice = qobject_cast<AnnouncementLabel *>(object)) {
         return new QAccessibleWidget(notice, QAccessible::Notification);
     }
-    if (className == QLatin1String(Form1::staticMetaObject.className()) ||
-        className == QLatin1String(Form2::staticMetaObject.className())) {
+    if (windowClasses.contains(className)) {
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     }
     return nullptr;
@@ -49,8 +49,11 @@ QAccessibleInterface *InterfaceFactory(const QString &className, QObject *object
 
 } // namespace
 
-void InstallAccessibility()
+void InstallAccessibility(std::initializer_list<const QMetaObject *> windows)
 {
+    for (const QMetaObject *window : windows) {
+        windowClasses.append(QString::fromLatin1(window->className()));
+    }
     QAccessible::installFactory(InterfaceFactory);
 }
 

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <initializer_list>
+
 namespace sumdrop {
 
 // The time label: a plain QLabel with a class of its own, so that its accessible interface
@@ -18,8 +20,9 @@ public:
 };
 
 // Lets a screen reader read the running time on demand without being told of every tick, and
-// presents both windows as windows with a title. Called once, before any window is built.
-void InstallAccessibility();
+// presents the windows of the given classes as windows with a title. Called once, before any
+// window is built.
+void InstallAccessibility(std::initializer_list<const QMetaObject *> windows);
 
 // Speaks short lines to a screen reader. Qt 6.4 has no announcement call, and the screen
 // reader cannot read the name or description changes it sends. It does speak a notification

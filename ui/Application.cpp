@@ -26,7 +26,7 @@ void ConfigureApplication(QApplication &app)
     QGuiApplication::setDesktopFileName(ApplicationId);
     app.setQuitOnLastWindowClosed(true);
     ConfigureFonts();
-    InstallAccessibility();
+    InstallAccessibility({&Form1::staticMetaObject, &Form2::staticMetaObject});
 }
 
 void InstallWindowIcon()

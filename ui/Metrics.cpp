@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Metrics: the one conversion from the layout's twips and points to the pixels of a screen.
 #include "Metrics.h"
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// ScreenReaderSync: the session's box names and sentences handed to Qt's accessibility.
 #include "ScreenReaderSync.h"
 
 #include "Accessibility.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Dom: the page's elements and events, reached through embind.
 #include "Dom.h"
 
 namespace sumdrop::web {

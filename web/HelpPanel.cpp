@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// HelpPanel: the help window as a modal <dialog>.
 #include "HelpPanel.h"
 
 namespace sumdrop::web {

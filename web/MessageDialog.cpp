@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// MessageDialog: the message box as a <dialog> over a backdrop, with the game behind it inert.
 #include "MessageDialog.h"
 
 #include "ScreenReaderSync.h"

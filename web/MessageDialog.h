@@ -28,7 +28,7 @@ public:
     ~MessageDialog();
 
     // Opens the dialog, or, while one is open, shows this text once it has been closed. Returns
-    // at once: the engine shows a message only as the last thing it does for an event.
+    // at once: the game session asks for a message only as the last thing it does for an event.
     void Show(std::string_view text);
     // The player closed the dialog.
     void Closed();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// ScreenReaderSync: the session's box names as the boxes' labels, its sentences in the live region.
 #include "ScreenReaderSync.h"
 
 namespace sumdrop::web {

@@ -6,9 +6,11 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 desktop=$here/../../desktop
+program=$1
+# The figures the build printed beside the program's folder.
+export SUMDROP_LAYOUT_FIGURES=${SUMDROP_LAYOUT_FIGURES:-$(dirname "$program")/../layout-figures.txt}
 source "$desktop/session.sh"
 source "$desktop/layout.sh"
-program=$1
 
 start_session_bus
 start_x_server

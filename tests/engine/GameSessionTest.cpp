@@ -49,10 +49,7 @@ public:
     std::function<void()> whileMessageOpen = [] {};
 };
 
-constexpr std::size_t DigitButton(int digit)
-{
-    return layout::FirstDigitButton + static_cast<std::size_t>(digit);
-}
+using layout::DigitButton;
 
 TEST(GameSession, AWholeGameTellsTheTimeThatPassedWhateverTheTimerDoes)
 {

@@ -61,7 +61,7 @@ echo "Form1 shown at $(size_of)"
 # The title in Japanese, not a row of empty boxes.
 import -window "$window" "$session_dir/form1.png"
 IFS=' ' read -r left top width height <<<"$(twips_of Form1 Label1)"
-convert "$session_dir/form1.png" -crop "$((width / 15))x$((height / 15))+$((left / 15))+$((top / 15))" \
+convert "$session_dir/form1.png" -crop "$((width / TWIPS_PER_PIXEL))x$((height / TWIPS_PER_PIXEL))+$((left / TWIPS_PER_PIXEL))+$((top / TWIPS_PER_PIXEL))" \
   "$session_dir/title.png"
 title=$(tesseract "$session_dir/title.png" - -l jpn --psm 7 2>/dev/null | tr -d ' \n')
 [ "$title" = サムドロップ ] || fail "the title reads \"$title\", not サムドロップ"

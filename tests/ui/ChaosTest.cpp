@@ -172,7 +172,7 @@ private:
         case 1:
             if (IsOpen(Form1::Loaded())) { // blocked: Help, a digit or Quit behind the box
                 const Player player(Form1::Loaded());
-                ClickAsPlayer(player.Button(QStringLiteral("Command%1").arg(2 + Roll(12))));
+                ClickAsPlayer(player.Button(sumdrop::Text(sumdrop::layout::Buttons.at(static_cast<std::size_t>(1 + Roll(12))).name)));
             }
             break;
         case 2:

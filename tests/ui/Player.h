@@ -5,8 +5,10 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "Layout.h"
 #include "MessageBoxAnswerer.h"
 #include "TriangleShape.h"
+#include "WindowParts.h"
 #include "UiPort.h"
 
 #include <QImage>
@@ -84,10 +86,10 @@ public:
         return widget;
     }
     [[nodiscard]] QPushButton *Button(const QString &name) const { return Find<QPushButton>(name); }
-    [[nodiscard]] QLabel *Cell(int cell) const { return Find<QLabel>(QStringLiteral("Label3_%1").arg(cell)); }
+    [[nodiscard]] QLabel *Cell(int cell) const { return Find<QLabel>(Text(layout::CellId(cell))); }
     [[nodiscard]] QPushButton *DigitButton(int digit) const
     {
-        return Button(QStringLiteral("Command%1").arg(digit + 3));
+        return Button(Text(layout::Buttons.at(layout::DigitButton(digit)).name));
     }
     [[nodiscard]] QLabel *TimeLabel() const { return Find<QLabel>(QStringLiteral("Label2")); }
 

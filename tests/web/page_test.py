@@ -4,7 +4,7 @@ by keyboard alone and by touch on a phone upright and on its side, zoomed, in a 
 heard through what a screen reader is given, laid out as the shared layout table says, installed
 and played again offline, with nothing reported in the browser's console.
 
-Usage: page_test.py SITE-DIR LAYOUT-FIGURES
+Usage: page_test.py SITE-DIR, with SUMDROP_LAYOUT_FIGURES naming the figures the build printed
 """
 import collections
 import functools
@@ -31,7 +31,13 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-SITE, FIGURES = sys.argv.pop(1), sys.argv.pop(1)
+SITE = sys.argv.pop(1)
+with open(os.environ["SUMDROP_LAYOUT_FIGURES"], encoding="utf-8") as figures_file:
+    FIGURES = [line.split() for line in figures_file]
+TWIPS_PER_PIXEL = next(int(f[1]) for f in FIGURES if f[0] == "twips-per-pixel")
+# The button of each digit, and the two boxes above each box below the top row.
+DIGIT_BUTTON = {int(f[2]): f[1] for f in FIGURES if f[0] == "digit"}
+PARENTS = {f[1]: (f[2], f[3]) for f in FIGURES if f[0] == "parents"}
 WAIT = 20  # seconds; every wait is for an effect, bounded by this
 TIME = re.compile(r"^(\d+)分(\d+)\.(\d)秒$")
 
@@ -69,16 +75,14 @@ class Site:
 
 def layout_twips(window, name):
     """LEFT, TOP, WIDTH, HEIGHT of a control, from the figures the layout table prints."""
-    with open(FIGURES, encoding="utf-8") as figures:
-        for line in figures:
-            fields = line.split()
-            if fields[:2] == [window, name]:
-                return [int(n) for n in fields[2:6]]
+    for fields in FIGURES:
+        if fields[:2] == [window, name]:
+            return [int(n) for n in fields[2:6]]
     raise AssertionError(f"the layout has no {window} {name}")
 
 
 def pixels(twips):
-    return (twips + 7) // 15
+    return (twips + TWIPS_PER_PIXEL // 2) // TWIPS_PER_PIXEL
 
 
 class PageTest(unittest.TestCase):
@@ -176,19 +180,17 @@ class PageTest(unittest.TestCase):
 
     def target(self):
         """The box to fill and the digit it takes, from the digits on screen, as a player reads them."""
-        digits = self.script("return [...Array(36).keys()].map(i => document.getElementById('Label3_' + i).textContent)")
-        rows = [8, 7, 6, 5, 4, 3, 2, 1]
-        first = 0
-        for row, length in enumerate(rows):
-            for place in range(length):
-                if row > 0 and digits[first + place] == "":
-                    above = first - rows[row - 1] + place
-                    return first + place, (int(digits[above]) + int(digits[above + 1])) % 10
-            first += length
+        digits = self.script("const out = {};"
+                             "for (const e of document.querySelectorAll('.cell')) out[e.id] = e.textContent;"
+                             "return out")
+        for cell in sorted(PARENTS, key=lambda name: int(name.rsplit("_", 1)[1])):
+            if digits[cell] == "":
+                left, right = PARENTS[cell]
+                return int(cell.rsplit("_", 1)[1]), (int(digits[left]) + int(digits[right])) % 10
         return None, None
 
     def digit_button(self, digit):
-        return self.element(f"Command{digit + 3}")
+        return self.element(DIGIT_BUTTON[digit])
 
     def ticking_behind_dialog(self):
         before = self.text("Label2")
@@ -231,7 +233,7 @@ class PageTest(unittest.TestCase):
         self.wait_for(self.message_closed, "dialog closed by Esc")
         # Nothing stale for a screen reader to read again once the box has closed.
         self.assertEqual(self.spoken(), "")
-        self.assertEqual(self.script("return document.activeElement.id"), f"Command{(digit + 1) % 10 + 3}")
+        self.assertEqual(self.script("return document.activeElement.id"), DIGIT_BUTTON[(digit + 1) % 10])
 
         while cell is not None:
             self.digit_button(digit).click()
@@ -287,13 +289,13 @@ class PageTest(unittest.TestCase):
             self.fail("Tab never reached " + button)
 
         cell, digit = self.target()
-        tab_to(f"Command{(digit + 1) % 10 + 3}")
+        tab_to(DIGIT_BUTTON[(digit + 1) % 10])
         keys.send_keys(Keys.ENTER).perform()
         self.assertEqual(self.message(), "間違いです")
         keys.send_keys(Keys.ESCAPE).perform()
         self.wait_for(self.message_closed, "dialog closed by Esc")
         for _ in range(3):
-            tab_to(f"Command{digit + 3}")
+            tab_to(DIGIT_BUTTON[digit])
             keys.send_keys(Keys.SPACE).perform()
             self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell}")
             cell, digit = self.target()
@@ -386,7 +388,7 @@ class PageTest(unittest.TestCase):
                 for name, (left, top, w, h, font) in controls.items():
                     self.assertTrue(w >= 44 and h >= 44, f"{name} is {w}x{h}")
                     self.assertTrue(left >= 0 and top >= 0 and left + w <= width and top + h <= height, name)
-                    if re.fullmatch(r"Command([3-9]|1[0-2])", name):
+                    if name in DIGIT_BUTTON.values():
                         self.assertGreaterEqual(font, 16, f"the label of {name}")
                 cells = self.boxes(".cell")
                 self.assertTrue(all(c[0] >= 0 and c[0] + c[2] <= width and c[1] + c[3] <= height
@@ -401,7 +403,7 @@ class PageTest(unittest.TestCase):
         # A whole game by taps, on its side.
         cell, digit = self.target()
         while cell is not None:
-            self.tap(f"Command{digit + 3}")
+            self.tap(DIGIT_BUTTON[digit])
             if cell == 35:
                 break
             self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell} by a tap")
