@@ -10,15 +10,24 @@ namespace sumdrop::web {
 
 class HelpPanel {
 public:
-    HelpPanel();
+    // The focus goes back to helpButton when the panel closes.
+    explicit HelpPanel(val helpButton);
 
     // Opens the panel with the focus on OK; if it is open already, only that.
     void Show();
+    // OK or Esc: closes the panel and gives the focus back at once, without waiting for the
+    // dialog's close event, which a frozen or restored page may never be sent.
     void Hide();
+    // The dialog closed, or the page came back: gives the focus back if that is still to do.
+    void Closed();
+    // Esc, which the browser would turn into a close of its own.
+    void Cancel(const val &event);
 
 private:
     val dialog;
     val ok;
+    val returnTo;
+    bool shown = false;
 };
 
 } // namespace sumdrop::web

@@ -2,6 +2,7 @@
 // MessageDialog: the message box as a <dialog> over a backdrop, with the game behind it inert.
 #include "MessageDialog.h"
 
+#include "Layout.h"
 #include "ScreenReaderSync.h"
 
 #include <utility>
@@ -9,18 +10,20 @@
 namespace sumdrop::web {
 
 MessageDialog::MessageDialog(val gameRoot, ScreenReaderSync &reader)
-    : game(std::move(gameRoot)), dialog(ById("message")), text(ById("message-text")),
-      backdrop(ById("message-backdrop")), focusBefore(val::null()), screenReader(reader)
+    : game(std::move(gameRoot)), dialog(ById(layout::page::Message)), text(ById(layout::page::MessageText)),
+      backdrop(ById(layout::page::MessageBackdrop)), returnTo(val::null()), screenReader(reader)
 {
 }
 
 MessageDialog::~MessageDialog()
 {
     waiting.clear();
-    if (open) {
-        dialog.call<void>("close");
-        Closed();
-    }
+    Close();
+}
+
+void MessageDialog::ReturnFocusTo(val button)
+{
+    returnTo = std::move(button);
 }
 
 void MessageDialog::Show(std::string_view message)
@@ -36,27 +39,34 @@ void MessageDialog::Open(const std::string &message)
 {
     SetText(text, message);
     open = true;
-    focusBefore = val::global("document")["activeElement"];
     SetGameInert(true);
     SetShown(backdrop, true);
     dialog.call<void>("show");
-    ById("message-ok").call<void>("focus");
+    ById(layout::page::MessageOk).call<void>("focus");
     // Spoken whatever the screen reader makes of the focus moving to OK: the button the player
     // pressed has left its view.
     screenReader.Narrate(message);
 }
 
+void MessageDialog::Close()
+{
+    if (dialog["open"].as<bool>()) {
+        dialog.call<void>("close");
+    }
+    Closed();
+}
+
 void MessageDialog::Closed()
 {
-    if (!open) {
+    if (!open || dialog["open"].as<bool>()) {
         return;
     }
     open = false;
     screenReader.Clear();
     SetShown(backdrop, false);
     SetGameInert(false);
-    if (!focusBefore.isNull() && !focusBefore["hidden"].as<bool>()) {
-        focusBefore.call<void>("focus");
+    if (!returnTo.isNull() && !returnTo["hidden"].as<bool>()) {
+        returnTo.call<void>("focus");
     }
     if (!waiting.empty()) {
         const std::string next = waiting.front();
@@ -65,11 +75,18 @@ void MessageDialog::Closed()
     }
 }
 
+void MessageDialog::Ok(const val &event)
+{
+    // The form would close the dialog after this handler, and with it a box opened meanwhile.
+    event.call<void>("preventDefault");
+    Close();
+}
+
 void MessageDialog::KeyDown(const val &event)
 {
     if (open && event["key"].as<std::string>() == "Escape") {
         event.call<void>("preventDefault");
-        dialog.call<void>("close");
+        Close();
     }
 }
 

@@ -43,7 +43,8 @@ Page::Page(std::uint64_t randomStart, std::function<void()> quit)
     : Label3(Each<CellCount>([](std::size_t cell) { return ById(layout::CellId(static_cast<int>(cell))); })),
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
       Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
-      message(ById(layout::MainWindow.caption), screenReader), endGame(std::move(quit)),
+      message(ById(layout::MainWindow.caption), screenReader), help(buttons.at(layout::HelpButton)),
+      endGame(std::move(quit)),
       session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     screenReader.Clear();
@@ -62,6 +63,8 @@ void Page::Press(std::size_t button)
     if (button >= buttons.size() || message.IsOpen()) {
         return;
     }
+    // The focus comes back here when a box this press opens closes.
+    message.ReturnFocusTo(buttons.at(button));
     switch (button) {
     case layout::StartButton:
         Command1_Click();
@@ -119,14 +122,30 @@ void Page::HelpOk()
     help.Hide();
 }
 
+void Page::HelpCancel(const val &event)
+{
+    help.Cancel(event);
+}
+
 void Page::HelpClosed()
 {
-    buttons.at(layout::HelpButton).call<void>("focus");
+    help.Closed();
+}
+
+void Page::MessageOk(const val &event)
+{
+    message.Ok(event);
 }
 
 void Page::MessageClosed()
 {
     message.Closed();
+}
+
+void Page::Resumed()
+{
+    message.Closed();
+    help.Closed();
 }
 
 void Page::MessageKeyDown(const val &event)

@@ -37,9 +37,14 @@ public:
     // screen reader that reads the page may move the focus in between.
     void KeyDown(std::size_t button, const val &event);
     void HelpOk();
+    void HelpCancel(const val &event);
     void HelpClosed();
+    void MessageOk(const val &event);
     void MessageClosed();
     void MessageKeyDown(const val &event);
+    // The page is shown again after a freeze or from the back-forward cache: a dialog that closed
+    // meanwhile, without its close event, is taken down.
+    void Resumed();
     void Tick();
 
     void SetCellText(int cell, const std::string &text) override;

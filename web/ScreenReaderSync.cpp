@@ -2,10 +2,12 @@
 // ScreenReaderSync: the session's box names as the boxes' labels, its sentences in the live region.
 #include "ScreenReaderSync.h"
 
+#include "Layout.h"
+
 namespace sumdrop::web {
 
 ScreenReaderSync::ScreenReaderSync(const std::array<val, CellCount> &boxes)
-    : cells(boxes), liveRegion(ById("narration"))
+    : cells(boxes), liveRegion(ById(layout::page::Narration))
 {
 }
 

@@ -98,7 +98,10 @@ std::string Placed(const Twips &box, const Font &font = {})
 std::string Element(std::string_view tag, std::string_view id, std::string_view caption,
                     std::string_view description = {}, std::string_view attributes = {})
 {
-    return "<" + std::string(tag) + Attribute("id", id) + Attribute("aria-description", description) +
+    // Safari's Tab reaches a button only with an explicit tabindex; the markup's order is the
+    // design's tab order.
+    const std::string focusable = tag == "button" ? " tabindex=\"0\"" : "";
+    return "<" + std::string(tag) + Attribute("id", id) + Attribute("aria-description", description) + focusable +
            std::string(attributes) + ">" + Escape(caption) + "</" + std::string(tag) + ">\n";
 }
 
@@ -158,7 +161,7 @@ void PrintMarkup()
               << "<div id=\"" << page::MessageBackdrop << "\" hidden></div>\n"
               << "<dialog id=\"" << page::Message << "\" aria-labelledby=\"" << page::MessageTitle << "\">\n"
               << Element("div", page::MessageTitle, MessageCaption) << Element("p", page::MessageText, "")
-              << "<form method=\"dialog\"><button id=\"" << page::MessageOk << "\">OK</button></form>\n</dialog>\n"
+              << "<form method=\"dialog\">" << Element("button", page::MessageOk, "OK") << "</form>\n</dialog>\n"
               << "<dialog id=\"" << HelpWindow.caption << "\" aria-labelledby=\"" << page::HelpId(HelpHeading) << "\">\n"
               << Element("h2", page::HelpId(HelpHeading), HelpHeading.caption, {},
                          Placed(HelpHeading.box, HelpHeading.font))
@@ -198,8 +201,10 @@ void PrintFigures()
 void PrintMedia()
 {
     using namespace hands;
-    const std::string designed =
-        "(min-width:" + Px(Pixels(MainWindow.width)) + ") and (min-height:" + Px(Pixels(MainWindow.height)) + ")";
+    // The designed window wherever it fits and the player points with a mouse or a trackpad; a
+    // finger gets the layout for fingers at any size.
+    const std::string designed = "(min-width:" + Px(Pixels(MainWindow.width)) +
+                                 ") and (min-height:" + Px(Pixels(MainWindow.height)) + ") and (not (pointer:coarse))";
     std::cout << "set(DESIGNED_WINDOW_FITS \"" << designed << "\")\n"
               << "set(LAYOUT_FOR_FINGERS \"not (" << designed << ")\")\n"
               << "set(SIDE_BY_SIDE \"(min-aspect-ratio:1/1) and (min-width:" << Px(SideBySideWidth)

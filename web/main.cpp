@@ -58,10 +58,31 @@ void HelpOk(int /*unused*/, const val & /*event*/)
     }
 }
 
+void HelpCancel(int /*unused*/, const val &event)
+{
+    if (page != nullptr) {
+        page->HelpCancel(event);
+    }
+}
+
 void HelpClosed(int /*unused*/, const val & /*event*/)
 {
     if (page != nullptr) {
         page->HelpClosed();
+    }
+}
+
+void MessageOk(int /*unused*/, const val &event)
+{
+    if (page != nullptr) {
+        page->MessageOk(event);
+    }
+}
+
+void Resumed(int /*unused*/, const val & /*event*/)
+{
+    if (page != nullptr) {
+        page->Resumed();
     }
 }
 
@@ -86,7 +107,10 @@ EMSCRIPTEN_BINDINGS(sumdrop)
     emscripten::function("press", &Press);
     emscripten::function("keyDown", &KeyDown);
     emscripten::function("helpOk", &HelpOk);
+    emscripten::function("helpCancel", &HelpCancel);
     emscripten::function("helpClosed", &HelpClosed);
+    emscripten::function("messageOk", &MessageOk);
+    emscripten::function("resumed", &Resumed);
     emscripten::function("messageClosed", &MessageClosed);
     emscripten::function("messageKeyDown", &MessageKeyDown);
 }
@@ -100,10 +124,17 @@ int main()
         web::Listen(element, "click", "press", static_cast<int>(button));
         web::Listen(element, "keydown", "keyDown", static_cast<int>(button));
     }
-    web::Listen(web::ById("Form2-Command1"), "click", "helpOk");
-    web::Listen(web::ById("Form2"), "close", "helpClosed");
-    web::Listen(web::ById("message"), "close", "messageClosed");
-    web::Listen(web::ById("message"), "keydown", "messageKeyDown");
+    const val help = web::ById(layout::HelpWindow.caption);
+    const val message = web::ById(layout::page::Message);
+    web::Listen(web::ById(layout::page::HelpId(layout::HelpOkButton)), "click", "helpOk");
+    web::Listen(help, "cancel", "helpCancel");
+    web::Listen(help, "close", "helpClosed");
+    web::Listen(web::ById(layout::page::MessageOk), "click", "messageOk");
+    web::Listen(message, "close", "messageClosed");
+    web::Listen(message, "keydown", "messageKeyDown");
+    // A page the browser froze, or kept in its back-forward cache, comes back through these.
+    web::Listen(val::global("window"), "pageshow", "resumed");
+    web::Listen(val::global("document"), "resume", "resumed");
     Load();
     // The moment the game takes input, for anyone timing the page (bench/web.sh does).
     val::global("performance").call<void>("mark", val("sumdrop-playable"));
