@@ -217,7 +217,11 @@ class PageTest(unittest.TestCase):
                          "2段目 1番目 空、次に入力するマス")
 
         cell, digit = self.target()
-        self.digit_button((digit + 1) % 10).click()
+        # Pressed as Safari presses, giving the button no focus: the focus still comes back to it.
+        wrong = self.digit_button((digit + 1) % 10)
+        self.script("document.activeElement.blur();"
+                    "arguments[0].addEventListener('mousedown', e => e.preventDefault(), {once: true})", wrong)
+        wrong.click()
         self.assertEqual(self.message(), "間違いです")
         # What a screen reader is given as the box opens: the message itself, spoken whatever
         # becomes of the focus, the dialog by its title, and the boxes still readable behind it.
@@ -268,6 +272,10 @@ class PageTest(unittest.TestCase):
         keys.send_keys(Keys.TAB).perform()
         order = ["Command2", "Command3", "Command9", "Command10", "Command11", "Command12", "Command8", "Command4",
                  "Command5", "Command6", "Command7", "Command13"]
+        # Every button an explicit tab stop, as Safari's Tab needs, in the design's order.
+        stops = self.script("return [...document.querySelectorAll('button')].map(b => [b.id, b.getAttribute('tabindex')])")
+        self.assertEqual([name for name, _ in stops], order[:1] + ["Command1"] + order[1:] + ["message-ok", "Form2-Command1"])
+        self.assertEqual({index for _, index in stops}, {"0"})
         # From the button that follows Start, round the whole tab order by Tab; past the last
         # button the focus leaves the page for the browser's own controls, as on any page.
         start = focused()
@@ -373,13 +381,28 @@ class PageTest(unittest.TestCase):
         family = self.element("Label1").value_of_css_property("font-family")
         self.assertTrue(self.script("return document.fonts.check('48px ' + arguments[0], 'サムドロップ')", family))
 
-    def test_phone_upright_and_on_its_side_fits_with_targets_for_fingers(self):
-        for width, height in ((360, 640), (640, 360)):
+    def test_phones_and_tablets_upright_and_on_their_side_fit_with_targets_for_fingers(self):
+        """A phone, then iPads: a finger gets the layout for fingers wherever the designed window
+        would fit too, with keys and digits that grow with the screen."""
+        for width, height in ((360, 640), (810, 985), (1024, 1366), (1366, 1024), (1080, 735), (640, 360)):
             with self.subTest(screen=f"{width}x{height}"):
+                tablet = min(width, height) >= 700
                 self.emulate(width, height, 2, touch=True)
                 self.load()
                 self.tap("Command1")
                 self.wait_for(lambda: self.shown("Command2"), "game started by a tap")
+                # A message opens over the pad, leaving the clock and the triangle in view.
+                self.tap(DIGIT_BUTTON[(self.target()[1] + 1) % 10])
+                self.wait_for(self.message, "a wrong digit's message")
+                seen = self.boxes("#message, #Label2, #triangle")
+                box = seen["message"]
+                for name in ("Label2", "triangle"):
+                    other = seen[name]
+                    self.assertTrue(box[0] >= other[0] + other[2] or box[0] + box[2] <= other[0]
+                                    or box[1] >= other[1] + other[3] or box[1] + box[3] <= other[1],
+                                    f"the message covers {name}: {box} over {other}")
+                self.tap("message-ok")
+                self.wait_for(self.message_closed, "message closed by a tap")
                 size = self.script("const d = document.documentElement;"
                                    "return [innerWidth, innerHeight, d.scrollWidth, d.scrollHeight]")
                 self.assertEqual(size, [width, height, width, height], "the page scrolls or is not the screen's")
@@ -390,7 +413,11 @@ class PageTest(unittest.TestCase):
                     self.assertTrue(left >= 0 and top >= 0 and left + w <= width and top + h <= height, name)
                     if name in DIGIT_BUTTON.values():
                         self.assertGreaterEqual(font, 16, f"the label of {name}")
+                        if tablet:
+                            self.assertTrue(w >= 60 and h >= 60, f"{name} is {w}x{h} on a tablet")
                 cells = self.boxes(".cell")
+                if tablet:
+                    self.assertGreaterEqual(min(c[4] for c in cells.values()), 24, "the boxes' digits on a tablet")
                 self.assertTrue(all(c[0] >= 0 and c[0] + c[2] <= width and c[1] + c[3] <= height
                                     for c in cells.values()), "a box lies off the screen")
                 # Quit well away from every other control, so that no slip reaches it.
@@ -476,6 +503,57 @@ class PageTest(unittest.TestCase):
         self.wait_for(lambda: shown() >= 5, "the time of the freeze on the clock")
         self.assertGreaterEqual(shown(), time.monotonic() - started - 0.5, "the clock fell behind")
 
+    def test_every_box_closes_after_a_freeze_and_after_back(self):
+        """A tab the browser froze, then a page restored from the back-forward cache: every way of
+        closing a box or help still gives the game back."""
+        self.load()
+        self.element("Command1").click()
+        self.browser.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "frozen"})
+        self.browser.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "active"})
+        keys = ActionChains(self.browser)
+
+        def refuse_and_close(way):
+            wrong = DIGIT_BUTTON[(self.target()[1] + 1) % 10]
+            self.element(wrong).click()
+            self.assertEqual(self.message(), "間違いです")
+            if way == "OK":
+                self.element("message-ok").click()
+            else:
+                keys.send_keys(Keys.ENTER if way == "Enter" else Keys.ESCAPE).perform()
+            self.wait_for(self.message_closed, f"the box closed by {way}")
+            self.assertEqual(self.script("return document.activeElement.id"), wrong, f"the focus after {way}")
+            self.assertFalse(self.script("return [...document.querySelectorAll('#Form1 button')].some(b => b.inert)"))
+
+        def help_and_close(way):
+            self.element("Command13").click()
+            self.wait_for(lambda: self.shown("Form2"), "help")
+            if way == "OK":
+                self.element("Form2-Command1").click()
+            else:
+                keys.send_keys(Keys.ESCAPE).perform()
+            self.wait_for(lambda: not self.shown("Form2"), f"help closed by {way}")
+            self.assertEqual(self.script("return document.activeElement.id"), "Command13")
+
+        for way in ("Enter", "Esc", "OK"):
+            refuse_and_close(way)
+        help_and_close("OK")
+        # Away and Back: the page comes from the back-forward cache, its game still on.
+        self.script("window.stillThisPage = true")
+        self.browser.get("about:blank")
+        self.browser.back()
+        self.wait_for(lambda: self.script("return window.stillThisPage === true"), "the page from the back-forward cache")
+        for way in ("Esc", "Enter", "OK"):
+            refuse_and_close(way)
+        help_and_close("Esc")
+        cell, digit = self.target()
+        while cell is not None:
+            self.digit_button(digit).click()
+            if cell == 35:
+                break
+            self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell}")
+            cell, digit = self.target()
+        self.assertRegex(self.wait_for(self.message, "result"), r"^今のタイムは")
+
     def test_first_visit_sends_each_file_once_and_installs(self):
         self.load()
         self.wait_for(lambda: self.script("return navigator.serviceWorker.ready.then(() => true)"), "service worker")
@@ -497,6 +575,11 @@ class PageTest(unittest.TestCase):
             self.assertEqual(icon["sizes"], f"{width}x{height}", icon["src"])
         self.assertTrue({"192x192", "512x512"} <= {icon["sizes"] for icon in pngs})
         self.assertTrue(any(icon.get("purpose") == "maskable" for icon in pngs))
+        # The iPad's home screen takes its own icon, a square PNG.
+        touch_icon = self.script("return document.querySelector('link[rel=apple-touch-icon]').getAttribute('href')")
+        with open(os.path.join(self.site.folder, touch_icon), "rb") as f:
+            width, height = struct.unpack(">II", f.read(24)[16:24])
+        self.assertTrue(width == height >= 180, touch_icon)
         self.assertEqual(self.script("return document.querySelector('meta[name=theme-color]').content"),
                          manifest["theme_color"])
         self.assertEqual(self.element("Command3").value_of_css_property("-webkit-tap-highlight-color"),
