@@ -60,8 +60,8 @@ Form1::~Form1()
 void Form1::BuildTriangle()
 {
     for (int cell = 0; cell < CellCount; ++cell) {
-        QLabel *box = MakeLabel(this, Text(layout::CellId(cell)), QString(),
-                                scale.Rect(layout::CellBox(cell)), scale.Font(layout::CellFont), Qt::AlignHCenter);
+        QLabel *box = MakeLabel(this, Text(layout::CellId(cell)), QString(), scale.Rect(layout::CellBox(cell)),
+                                scale.Font(layout::CellFont), Qt::AlignHCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);
         // A framed label indents its text by half an "x" from the aligned edge, which would

@@ -25,7 +25,6 @@ namespace sumdrop::platform {
 
 namespace {
 
-
 // A Wayland compositor gives another window the focus only against an activation token, and
 // hands out the token only for the serial of a recent input event of the player's. GNOME's
 // mutter takes the serial of a press, of a key or of a button, and nothing else; Qt 6.4 offers
@@ -252,7 +251,6 @@ const wl_keyboard_listener WaylandActivation::keyboardListener{
     },
     [](void *, wl_keyboard *, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
     [](void *, wl_keyboard *, std::int32_t, std::int32_t) {}};
-
 
 } // namespace
 

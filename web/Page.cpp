@@ -44,8 +44,7 @@ Page::Page(std::uint64_t randomStart, std::function<void()> quit)
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
       Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
       message(ById(layout::MainWindow.caption), screenReader), help(buttons.at(layout::HelpButton)),
-      endGame(std::move(quit)),
-      session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
+      endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     screenReader.Clear();
     session.Load();

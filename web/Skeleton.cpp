@@ -110,7 +110,8 @@ std::string Button(const Control &control, std::string_view id, std::string_view
                    std::string_view moreFigures = {})
 {
     return Element("button", id, control.caption, control.description,
-                   std::string(attributes) + Attribute("style", Figures(control.box, control.font) + std::string(moreFigures)));
+                   std::string(attributes) +
+                       Attribute("style", Figures(control.box, control.font) + std::string(moreFigures)));
 }
 
 void PrintMarkup()
@@ -148,9 +149,9 @@ void PrintMarkup()
         } else if (button == StartButton) {
             attributes = " autofocus";
         }
-        const std::string key =
-            digit < 0 ? std::string()
-                      : ";--key-row:" + std::to_string(digit / 5 + 1) + ";--key-column:" + std::to_string(digit % 5 + 1);
+        const std::string key = digit < 0 ? std::string()
+                                          : ";--key-row:" + std::to_string(digit / 5 + 1) +
+                                                ";--key-column:" + std::to_string(digit % 5 + 1);
         std::cout << Button(Buttons.at(button), Buttons.at(button).name, attributes, key);
     }
     std::cout << Element("div", TimeLabel.name, load.timeText, {},
@@ -162,7 +163,8 @@ void PrintMarkup()
               << "<dialog id=\"" << page::Message << "\" aria-labelledby=\"" << page::MessageTitle << "\">\n"
               << Element("div", page::MessageTitle, MessageCaption) << Element("p", page::MessageText, "")
               << "<form method=\"dialog\">" << Element("button", page::MessageOk, "OK") << "</form>\n</dialog>\n"
-              << "<dialog id=\"" << HelpWindow.caption << "\" aria-labelledby=\"" << page::HelpId(HelpHeading) << "\">\n"
+              << "<dialog id=\"" << HelpWindow.caption << "\" aria-labelledby=\"" << page::HelpId(HelpHeading)
+              << "\">\n"
               << Element("h2", page::HelpId(HelpHeading), HelpHeading.caption, {},
                          Placed(HelpHeading.box, HelpHeading.font))
               << "<img" << Attribute("id", page::HelpId(HelpPicture)) << R"( src="rule.png" loading="lazy")"
@@ -192,8 +194,8 @@ void PrintFigures()
               << ";--extent:" << RowCount - 1 + BoxOfPitch << ";--box-of-pitch:" << BoxOfPitch
               << ";--box-digit-margin:" << Px(BoxDigitMargin) << ";--smallest-box-digit:" << Px(SmallestBoxDigit)
               << ";--key-label:" << Px(KeyLabel) << ";--title:" << Px(FontPixels(Title.font.points))
-              << ";--smallest-title:" << Px(SmallestTitle)
-              << ";--title-of-width:" << TitleOfWidth << ";--narrowest-triangle:" << Px(NarrowestTriangle) << "}\n"
+              << ";--smallest-title:" << Px(SmallestTitle) << ";--title-of-width:" << TitleOfWidth
+              << ";--narrowest-triangle:" << Px(NarrowestTriangle) << "}\n"
               << "</style>\n";
 }
 

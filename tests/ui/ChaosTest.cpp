@@ -23,8 +23,8 @@
 #include <random>
 
 using sumdrop::Form1;
-using sumdrop::testing::ClockRunning;
 using sumdrop::Form2;
+using sumdrop::testing::ClockRunning;
 using sumdrop::testing::Player;
 
 namespace {
@@ -172,7 +172,8 @@ private:
         case 1:
             if (IsOpen(Form1::Loaded())) { // blocked: Help, a digit or Quit behind the box
                 const Player player(Form1::Loaded());
-                ClickAsPlayer(player.Button(sumdrop::Text(sumdrop::layout::Buttons.at(static_cast<std::size_t>(1 + Roll(12))).name)));
+                ClickAsPlayer(player.Button(
+                    sumdrop::Text(sumdrop::layout::Buttons.at(static_cast<std::size_t>(1 + Roll(12))).name)));
             }
             break;
         case 2:

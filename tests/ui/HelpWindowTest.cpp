@@ -22,8 +22,8 @@
 #include <set>
 
 using sumdrop::Form1;
-using sumdrop::testing::ClockRunning;
 using sumdrop::Form2;
+using sumdrop::testing::ClockRunning;
 using sumdrop::testing::CountHelpWindows;
 using sumdrop::testing::MessageBoxAnswerer;
 using sumdrop::testing::Player;

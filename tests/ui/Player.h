@@ -8,8 +8,8 @@
 #include "Layout.h"
 #include "MessageBoxAnswerer.h"
 #include "TriangleShape.h"
-#include "WindowParts.h"
 #include "UiPort.h"
+#include "WindowParts.h"
 
 #include <QImage>
 #include <QLabel>

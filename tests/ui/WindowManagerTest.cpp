@@ -16,8 +16,8 @@
 #include <QTest>
 
 using sumdrop::Form1;
-using sumdrop::testing::ClockRunning;
 using sumdrop::Form2;
+using sumdrop::testing::ClockRunning;
 using sumdrop::testing::MessageBoxAnswerer;
 using sumdrop::testing::Player;
 
