@@ -24,6 +24,30 @@ std::uint64_t RandomStartAt(std::chrono::system_clock::time_point now)
     return static_cast<std::uint64_t>(now.time_since_epoch().count());
 }
 
+std::optional<TopRow> RowNamed(std::string_view name)
+{
+    if (name.size() != TopRowLength) {
+        return std::nullopt;
+    }
+    TopRow row{};
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (name[i] < '0' || name[i] > '8') {
+            return std::nullopt;
+        }
+        row.at(i) = name[i] - '0';
+    }
+    return row;
+}
+
+std::string NameOfRow(const NumberTriangle &triangle)
+{
+    std::string name;
+    for (int cell = 0; cell < TopRowLength; ++cell) {
+        name += std::to_string(triangle.Cell(cell));
+    }
+    return name;
+}
+
 void GameSession::SessionPort::SetTimerEnabled(bool enabled)
 {
     session.running = enabled;
@@ -38,6 +62,12 @@ void GameSession::SessionPort::ShowMessage(const std::string &text)
 
 double GameSession::SessionPort::NextRandom()
 {
+    // A named row comes from the middle of each digit's ninth of [0, 1), which the triangle's
+    // draw turns back into that digit.
+    if (session.namedRow && session.namedDigitsDealt < session.namedRow->size()) {
+        const int digit = session.namedRow->at(session.namedDigitsDealt++);
+        return (digit + 0.5) / 9.0;
+    }
     return RandomUnit(session.generator());
 }
 
@@ -60,8 +90,15 @@ void GameSession::Load()
     stopwatch.Reset();
     triangle.Initialise();
     generator = std::mt19937_64(randomStart);
+    namedRow.reset();
     periodsShown = 0;
     DescribeCells();
+}
+
+void GameSession::DealNext(const TopRow &row)
+{
+    namedRow = row;
+    namedDigitsDealt = 0;
 }
 
 void GameSession::Press(std::size_t button)
@@ -81,6 +118,7 @@ void GameSession::Start()
     triangle.StartGame();
     if (!wasRunning && running) {
         startedAt = startTime;
+        namedRow.reset();
     }
     DescribeCells();
     if (const std::string sentence = StartNarration(triangle); !sentence.empty()) {

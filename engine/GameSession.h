@@ -15,13 +15,22 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace sumdrop {
 
 // The start of a random sequence, from the wall clock: every front end seeds a session so.
 [[nodiscard]] std::uint64_t RandomStartAt(std::chrono::system_clock::time_point now);
+
+// A top row, left to right: the whole of a game, and so its name.
+using TopRow = std::array<int, TopRowLength>;
+// The row a name gives: exactly eight digits 0 to 8, as "48123076"; nothing for any other text.
+[[nodiscard]] std::optional<TopRow> RowNamed(std::string_view name);
+// The name of the top row the triangle was dealt.
+[[nodiscard]] std::string NameOfRow(const NumberTriangle &triangle);
 
 class GameSession {
 public:
@@ -34,6 +43,9 @@ public:
     // The window's load: the controls in their load state, the stopwatch at zero, the triangle
     // in its load-time state, the random sequence back at its start.
     void Load();
+    // The next Start deals this row, drawn as the design draws every row; a Load forgets it.
+    // 0 <= each digit <= 8.
+    void DealNext(const TopRow &row);
     // A click on Start or on a digit button: an index into layout::Buttons. Quit and Help are the
     // window's own business and are ignored here.
     void Press(std::size_t button);
@@ -78,6 +90,8 @@ private:
     NumberTriangle triangle;
     std::uint64_t randomStart;
     std::mt19937_64 generator;
+    std::optional<TopRow> namedRow;
+    std::size_t namedDigitsDealt = 0;
     Clock now;
     bool running = false; // in step with the front end's timer, which only the session turns
     std::chrono::steady_clock::time_point startedAt{};

@@ -39,12 +39,12 @@ std::string CssColour(Colour colour)
 
 } // namespace
 
-Page::Page(std::uint64_t randomStart, std::function<void()> quit)
+Page::Page(std::uint64_t randomStart, Address &pageAddress, std::function<void()> quit)
     : Label3(Each<CellCount>([](std::size_t cell) { return ById(layout::CellId(static_cast<int>(cell))); })),
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
       Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
       message(ById(layout::MainWindow.caption), screenReader), help(buttons.at(layout::HelpButton)),
-      endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
+      address(pageAddress), endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     screenReader.Clear();
     session.Load();
@@ -92,7 +92,13 @@ void Page::KeyDown(std::size_t button, const val &event)
 void Page::Command1_Click()
 {
     const bool hadFocus = buttons.at(layout::StartButton).strictlyEquals(val::global("document")["activeElement"]);
+    if (const auto row = address.TakeNamedRow()) {
+        session.DealNext(*row);
+    }
     session.Press(layout::StartButton);
+    if (session.Running()) {
+        Address::Show(NameOfRow(session.Triangle()));
+    }
     // The focus moves on from the Start button that hid itself, as a desktop toolkit moves it to
     // the next control in the tab order.
     if (hadFocus) {

@@ -4,6 +4,7 @@
 // to its game session, as Form1 does on the desktop.
 #pragma once
 
+#include "Address.h"
 #include "Dom.h"
 #include "GameSession.h"
 #include "HelpPanel.h"
@@ -22,9 +23,9 @@ namespace sumdrop::web {
 class Page final : public ScreenPort {
 public:
     // Loads the game, which puts the controls in their load state; randomStart starts the
-    // random sequence.
-    // Quit calls quit, which is to take the page back to its load state.
-    Page(std::uint64_t randomStart, std::function<void()> quit);
+    // random sequence. Start deals the row the address names, if any, and names the row dealt
+    // there. Quit calls quit, which is to take the page back to its load state.
+    Page(std::uint64_t randomStart, Address &address, std::function<void()> quit);
     Page(const Page &) = delete;
     Page &operator=(const Page &) = delete;
     Page(Page &&) = delete;
@@ -68,6 +69,7 @@ private:
     ScreenReaderSync screenReader;
     MessageDialog message;
     HelpPanel help;
+    Address &address;
     std::function<void()> endGame;
     GameSession session;
 };

@@ -18,6 +18,8 @@ using sumdrop::web::Page;
 using sumdrop::web::val;
 
 std::unique_ptr<Page> page;
+// For the life of the page: a Quit loads the game anew, but the address stays.
+sumdrop::web::Address address;
 
 void Load();
 
@@ -32,7 +34,7 @@ void LoadAgain(void * /*unused*/)
 void Load()
 {
     // The random sequence starts from the clock, at every load.
-    page = std::make_unique<Page>(sumdrop::RandomStartAt(std::chrono::system_clock::now()),
+    page = std::make_unique<Page>(sumdrop::RandomStartAt(std::chrono::system_clock::now()), address,
                                   [] { emscripten_async_call(LoadAgain, nullptr, 0); });
 }
 
@@ -79,6 +81,11 @@ void MessageOk(int /*unused*/, const val &event)
     }
 }
 
+void AddressChanged(int /*unused*/, const val & /*event*/)
+{
+    address.Changed();
+}
+
 void Resumed(int /*unused*/, const val & /*event*/)
 {
     if (page != nullptr) {
@@ -110,6 +117,7 @@ EMSCRIPTEN_BINDINGS(sumdrop)
     emscripten::function("helpCancel", &HelpCancel);
     emscripten::function("helpClosed", &HelpClosed);
     emscripten::function("messageOk", &MessageOk);
+    emscripten::function("addressChanged", &AddressChanged);
     emscripten::function("resumed", &Resumed);
     emscripten::function("messageClosed", &MessageClosed);
     emscripten::function("messageKeyDown", &MessageKeyDown);
@@ -134,6 +142,7 @@ int main()
     web::Listen(message, "keydown", "messageKeyDown");
     // A page the browser froze, or kept in its back-forward cache, comes back through these.
     web::Listen(val::global("window"), "pageshow", "resumed");
+    web::Listen(val::global("window"), "hashchange", "addressChanged");
     web::Listen(val::global("document"), "resume", "resumed");
     Load();
     // The moment the game takes input, for anyone timing the page (bench/web.sh does).

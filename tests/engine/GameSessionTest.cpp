@@ -10,7 +10,9 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sumdrop {
@@ -148,6 +150,30 @@ TEST(GameSession, EachLoadPaintsTheLoadStateAndStartsTheSameRandomSequence)
     screen.session.Press(layout::StartButton);
     EXPECT_EQ(screen.TopRow(), first);
     EXPECT_TRUE(screen.session.Running());
+}
+
+TEST(GameSession, ANamedRowIsDealtExactlyOnceAndALoadDealsAtRandomAgain)
+{
+    EXPECT_EQ(RowNamed("48123076"), (TopRow{4, 8, 1, 2, 3, 0, 7, 6}));
+    for (const std::string_view bad : {"", "4812307", "481230760", "48123079", "4812307a", " 8123076", "４８１２３０７６"}) {
+        EXPECT_EQ(RowNamed(bad), std::nullopt) << bad;
+    }
+
+    FrontEnd screen;
+    screen.session.Load();
+    screen.session.Press(layout::StartButton);
+    const auto random = screen.TopRow();
+
+    for (const TopRow &row : {TopRow{4, 8, 1, 2, 3, 0, 7, 6}, TopRow{8, 8, 8, 8, 8, 8, 8, 8}, TopRow{}}) {
+        screen.session.Load();
+        screen.session.DealNext(row);
+        screen.session.Press(layout::StartButton);
+        EXPECT_EQ(screen.TopRow(), row);
+        EXPECT_EQ(RowNamed(NameOfRow(screen.session.Triangle())), row);
+    }
+    screen.session.Load();
+    screen.session.Press(layout::StartButton);
+    EXPECT_EQ(screen.TopRow(), random);
 }
 
 } // namespace

@@ -108,8 +108,8 @@ class PageTest(unittest.TestCase):
             shutil.rmtree(self.profile, ignore_errors=True)
 
     # What a player sees.
-    def load(self):
-        self.browser.get(self.site.url)
+    def load(self, fragment=""):
+        self.browser.get(self.site.url + fragment)
         # The page is drawn before the game is ready; the game marks the moment it takes input.
         self.wait_for(lambda: self.script("return performance.getEntriesByName('sumdrop-playable').length > 0"),
                       "the game")
@@ -553,6 +553,53 @@ class PageTest(unittest.TestCase):
             self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell}")
             cell, digit = self.target()
         self.assertRegex(self.wait_for(self.message, "result"), r"^今のタイムは")
+
+    def test_the_address_names_the_triangle(self):
+        """A link deals its row, the address names a random row, a reload replays it, Quit goes back
+        to random, a typed row waits for the next Start, and anything else after # is ignored."""
+        top_row = lambda: "".join(self.cell(i) for i in range(8))
+        fragment = lambda: self.script("return location.hash")
+
+        def start():
+            self.element("Command1").click()
+            self.wait_for(lambda: self.shown("Command2"), "a game")
+            return top_row()
+
+        def quit_and_start():
+            self.element("Command2").click()
+            self.wait_for(lambda: self.shown("Command1"), "the load state after Quit")
+            return start()
+
+        self.load("#48123076")
+        entries = self.script("return history.length")
+        self.assertEqual(start(), "48123076")
+        self.assertEqual(fragment(), "#48123076")
+        self.browser.refresh()
+        self.wait_for(lambda: self.script("return performance.getEntriesByName('sumdrop-playable').length > 0"),
+                      "the game reloaded")
+        self.assertEqual(start(), "48123076", "a reload plays another triangle")
+        random_row = quit_and_start()
+        self.assertEqual(fragment(), "#" + random_row)
+        self.assertEqual(self.script("return history.length"), entries, "a dealt row made a history entry")
+        self.assertEqual(self.script("return scrollY"), 0)
+
+        # A row typed during a game leaves that game alone and is dealt at the next Start.
+        self.script("location.hash = '#01234567'")
+        self.wait_for(lambda: fragment() == "#01234567", "the typed address")
+        self.digit_button(self.target()[1]).click()
+        self.assertEqual(top_row(), random_row)
+        self.assertEqual(quit_and_start(), "01234567")
+        self.assertNotEqual(quit_and_start(), "01234567", "the typed row was dealt twice")
+
+        for bad in ("4812307", "481230769", "48123079", "abcdefgh", "４８１２３０７６", "4812 3076", "4812%303076",
+                    "<img src=x onerror=alert(1)>", "9" * 20000):
+            with self.subTest(fragment=bad[:20]):
+                self.browser.get("about:blank")
+                self.load("#" + bad)
+                row = start()
+                self.assertRegex(row, r"^[0-8]{8}$")
+                self.assertEqual(fragment(), "#" + row)
+                self.assertEqual(self.script("return document.querySelectorAll('img:not(#Form2-Image1)').length"), 0)
 
     def test_first_visit_sends_each_file_once_and_installs(self):
         self.load()
