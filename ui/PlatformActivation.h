@@ -13,7 +13,7 @@ namespace sumdrop {
 
 // Why a window was not brought forward the platform's own way; off unless asked for, with
 // QT_LOGGING_RULES="sumdrop.activation.debug=true".
-Q_DECLARE_LOGGING_CATEGORY(lcActivation)
+const QLoggingCategory &lcActivation();
 
 namespace platform {
 

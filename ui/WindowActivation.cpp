@@ -10,7 +10,11 @@
 
 namespace sumdrop {
 
-Q_LOGGING_CATEGORY(lcActivation, "sumdrop.activation", QtInfoMsg)
+const QLoggingCategory &lcActivation()
+{
+    static const QLoggingCategory category("sumdrop.activation", QtInfoMsg);
+    return category;
+}
 
 void StartWindowActivation()
 {

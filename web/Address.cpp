@@ -14,7 +14,7 @@ std::optional<TopRow> Address::TakeNamedRow()
         return std::nullopt;
     }
     named = false;
-    const std::string fragment = val::global("location")["hash"].as<std::string>();
+    const auto fragment = val::global("location")["hash"].as<std::string>();
     if (fragment.empty() || fragment.front() != '#') {
         return std::nullopt;
     }

@@ -173,7 +173,7 @@ private:
             if (IsOpen(Form1::Loaded())) { // blocked: Help, a digit or Quit behind the box
                 const Player player(Form1::Loaded());
                 ClickAsPlayer(player.Button(
-                    sumdrop::Text(sumdrop::layout::Buttons.at(static_cast<std::size_t>(1 + Roll(12))).name)));
+                    sumdrop::Text(sumdrop::layout::Buttons.at(1 + static_cast<std::size_t>(Roll(12))).name)));
             }
             break;
         case 2:
