@@ -44,7 +44,8 @@ Page::Page(std::uint64_t randomStart, Address &pageAddress, std::function<void()
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
       Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
       message(ById(layout::MainWindow.caption), screenReader), help(buttons.at(layout::HelpButton)),
-      address(pageAddress), endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
+      address(pageAddress), endGame(std::move(quit)),
+      session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     screenReader.Clear();
     session.Load();

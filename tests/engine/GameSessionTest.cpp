@@ -155,7 +155,8 @@ TEST(GameSession, EachLoadPaintsTheLoadStateAndStartsTheSameRandomSequence)
 TEST(GameSession, ANamedRowIsDealtExactlyOnceAndALoadDealsAtRandomAgain)
 {
     EXPECT_EQ(RowNamed("48123076"), (TopRow{4, 8, 1, 2, 3, 0, 7, 6}));
-    for (const std::string_view bad : {"", "4812307", "481230760", "48123079", "4812307a", " 8123076", "４８１２３０７６"}) {
+    for (const std::string_view bad :
+         {"", "4812307", "481230760", "48123079", "4812307a", " 8123076", "４８１２３０７６"}) {
         EXPECT_EQ(RowNamed(bad), std::nullopt) << bad;
     }
 
