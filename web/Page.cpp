@@ -90,6 +90,13 @@ void Page::KeyDown(std::size_t button, const val &event)
     }
 }
 
+void Page::KeyUp(const val &event)
+{
+    if (event["key"].as<std::string>() == " ") {
+        event.call<void>("preventDefault");
+    }
+}
+
 void Page::Command1_Click()
 {
     const bool hadFocus = buttons.at(layout::StartButton).strictlyEquals(val::global("document")["activeElement"]);

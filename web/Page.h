@@ -37,6 +37,8 @@ public:
     // A key pressed on that button. Space clicks it as it goes down, not as it comes up: a
     // screen reader that reads the page may move the focus in between.
     void KeyDown(std::size_t button, const val &event);
+    // Firefox clicks a button as Space comes up even when its going down was prevented.
+    static void KeyUp(const val &event);
     void HelpOk();
     void HelpCancel(const val &event);
     void HelpClosed();

@@ -53,6 +53,11 @@ void KeyDown(int button, const val &event)
     }
 }
 
+void KeyUp(int /*unused*/, const val &event)
+{
+    Page::KeyUp(event);
+}
+
 void HelpOk(int /*unused*/, const val & /*event*/)
 {
     if (page != nullptr) {
@@ -113,6 +118,7 @@ EMSCRIPTEN_BINDINGS(sumdrop)
 {
     emscripten::function("press", &Press);
     emscripten::function("keyDown", &KeyDown);
+    emscripten::function("keyUp", &KeyUp);
     emscripten::function("helpOk", &HelpOk);
     emscripten::function("helpCancel", &HelpCancel);
     emscripten::function("helpClosed", &HelpClosed);
@@ -131,6 +137,7 @@ int main()
         const val element = web::ById(layout::Buttons.at(button).name);
         web::Listen(element, "click", "press", static_cast<int>(button));
         web::Listen(element, "keydown", "keyDown", static_cast<int>(button));
+        web::Listen(element, "keyup", "keyUp", static_cast<int>(button));
     }
     const val help = web::ById(layout::HelpWindow.caption);
     const val message = web::ById(layout::page::Message);
@@ -139,7 +146,8 @@ int main()
     web::Listen(help, "close", "helpClosed");
     web::Listen(web::ById(layout::page::MessageOk), "click", "messageOk");
     web::Listen(message, "close", "messageClosed");
-    web::Listen(message, "keydown", "messageKeyDown");
+    // Esc closes a message wherever the focus is: a click on the backdrop takes it off OK.
+    web::Listen(val::global("document"), "keydown", "messageKeyDown");
     // A page the browser froze, or kept in its back-forward cache, comes back through these.
     web::Listen(val::global("window"), "pageshow", "resumed");
     web::Listen(val::global("window"), "hashchange", "addressChanged");
