@@ -8,7 +8,9 @@
 # Usage: deb_package.sh SOURCE-DIR VERSION APP-ID
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/sources.sh"
+source "$(dirname "$0")/../../scripts/package_checks.sh"
 source_dir=$1 version=$2 id=$3
+export SUMDROP_APT_CONFIG=${SUMDROP_APT_CONFIG:-$source_dir/scripts/apt-wait.conf}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "$*" >&2; exit 1; }
@@ -34,16 +36,8 @@ tar -tf "$scratch/sumdrop_${version}.tar.xz" | grep -q -v "^sumdrop-$version/" &
 echo "$(basename "$deb"): $(du -k "$deb" | cut -f1) kB"
 dpkg-deb -f "$deb" Depends Recommends
 
-# lintian's own judgement of the source and binary packages, pedantic: no error and no warning.
-# Its exit status says only that it found tags; the tags themselves are judged below.
 stage "lintian"
-lintian_status=0
-lintian --pedantic --info --tag-display-limit 0 "$changes" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
-cat "$scratch/lintian.log"
-[ "$lintian_status" -le 1 ] || fail "lintian itself failed (status $lintian_status)"
-if grep -E '^[EW]: ' "$scratch/lintian.log" >/dev/null; then
-  fail "lintian found errors or warnings"
-fi
+lintian_verdict "$changes" "$scratch/lintian.log" || exit 1
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = games ] || fail "section is $(field Section)"
@@ -77,38 +71,7 @@ left=$(cd "$root" && find . -path ./var/lib/dpkg -prune -o -type f -print)
 [ -z "$left" ] || fail "removing the package left files behind: $left"
 echo "installed and removed cleanly: launcher $id.desktop runs /usr/games/$program"
 
-# The installed package's own test, as Debian's CI runs it, here on this very machine.
+# The installed package's own test, here on this very machine, which is quick; scripts/cleanroom
+# runs it in a fresh minimal testbed, as Debian's CI does.
 stage "the autopkgtest, which installs the package for real"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-installed() { dpkg-query -W -f='${Status}' sumdrop 2>/dev/null | grep -q 'ok installed'; }
-installed_before=no
-installed && installed_before=yes
-# apt, also inside autopkgtest, waits for a package manager that holds the dpkg lock. But the
-# package lists' lock it does not wait for, and autopkgtest updates the lists of the repository it
-# serves the package from: beside another package manager it fails at once, before installing
-# anything. It is run again until that lock is free, for up to ten minutes, as the setup waits.
-apt_wait=$source_dir/scripts/apt-wait.conf
-deadline=$((SECONDS + 600))
-while :; do
-  autopkgtest_status=0
-  "${sudo[@]}" env APT_CONFIG="$apt_wait" autopkgtest "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 ||
-    autopkgtest_status=$?
-  if [ "$autopkgtest_status" -eq 0 ] || ! grep -q 'Could not get lock' "$scratch/autopkgtest.log" ||
-    ((SECONDS >= deadline)); then
-    break
-  fi
-  echo "another package manager holds the package lists: autopkgtest waits its turn"
-  sleep 5
-done
-# The autopkgtest's own result first: a failed removal after it must not hide why it failed.
-if [ "$autopkgtest_status" -ne 0 ]; then
-  tail -n 40 "$scratch/autopkgtest.log" >&2
-  echo "autopkgtest failed (status $autopkgtest_status)" >&2
-fi
-if [ "$installed_before" = no ] && installed; then
-  "${sudo[@]}" env APT_CONFIG="$apt_wait" DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq sumdrop \
-    >"$scratch/dpkg.log" 2>&1 || fail "could not remove sumdrop after its autopkgtest: $(cat "$scratch/dpkg.log")"
-fi
-[ "$autopkgtest_status" -eq 0 ] || exit 1
-grep -E '^play +PASS' "$scratch/autopkgtest.log" || fail "autopkgtest did not run the play test"
+run_autopkgtest "$changes" "$scratch/autopkgtest.log" null || exit 1
