@@ -19,8 +19,8 @@ lintian_verdict() {
   fi
 }
 
-# run_autopkgtest CHANGES LOG VIRT-SERVER [ARGS...]: the package's autopkgtest, in the testbed
-# that virt server makes (null: this machine itself). apt, also inside autopkgtest, waits for a
+# run_autopkgtest CHANGES LOG [OPTIONS...] -- VIRT-SERVER [ARGS...]: the package's autopkgtest,
+# with autopkgtest's options, in the testbed that virt server makes (null: this machine itself). apt, also inside autopkgtest, waits for a
 # package manager that holds the dpkg lock, but not for the package lists' lock, which autopkgtest
 # needs for the repository it serves the package from: beside another package manager it fails at
 # once, before installing anything, so it is run again until that lock is free, for up to ten
@@ -33,17 +33,17 @@ run_autopkgtest() {
   if dpkg-query -W -f='${Status}' sumdrop 2>/dev/null | grep -q 'ok installed'; then
     installed_before=yes
   fi
-  echo "autopkgtest's testbed: $*"
+  echo "autopkgtest $*"
   while :; do
     status=0
-    "${sudo[@]}" env APT_CONFIG="$SUMDROP_APT_CONFIG" autopkgtest "$changes" -- "$@" >"$log" 2>&1 || status=$?
+    "${sudo[@]}" env APT_CONFIG="$SUMDROP_APT_CONFIG" autopkgtest "$changes" "$@" >"$log" 2>&1 || status=$?
     if [ "$status" -eq 0 ] || ! grep -q 'Could not get lock' "$log" || ((SECONDS >= deadline)); then
       break
     fi
     echo "another package manager holds the package lists: autopkgtest waits its turn"
     sleep 5
   done
-  grep -E '^[a-z]+ +(PASS|FAIL|SKIP)' "$log" | sort -u
+  grep -E '^[a-z]+ +(PASS|FAIL|SKIP)' "$log" | sort -u || true
   if [ "$status" -ne 0 ]; then
     tail -n 40 "$log" >&2
     echo "autopkgtest failed (status $status)" >&2

@@ -74,4 +74,4 @@ echo "installed and removed cleanly: launcher $id.desktop runs /usr/games/$progr
 # The installed package's own test, here on this very machine, which is quick; scripts/cleanroom
 # runs it in a fresh minimal testbed, as Debian's CI does.
 stage "the autopkgtest, which installs the package for real"
-run_autopkgtest "$changes" "$scratch/autopkgtest.log" null || exit 1
+run_autopkgtest "$changes" "$scratch/autopkgtest.log" -- null || exit 1
