@@ -50,12 +50,6 @@ int main()
                   << CellId(LeftParentOf(cell) + 1) << '\n';
     }
     std::cout << "twips-per-pixel " << TwipsPerPixel << '\n';
-    for (const auto &[name, pixels] : {std::pair{"minimum-target", hands::MinimumTarget},
-                                       {"gap", hands::Gap},
-                                       {"tallest-key", hands::TallestKey},
-                                       {"smallest-box-digit", hands::SmallestBoxDigit},
-                                       {"narrowest-triangle", hands::NarrowestTriangle}}) {
-        std::cout << "hands " << name << ' ' << pixels << '\n';
-    }
+    std::cout << "hands minimum-target " << hands::MinimumTarget << '\n';
     return 0;
 }

@@ -37,6 +37,8 @@ TWIPS_PER_PIXEL = next(int(f[1]) for f in FIGURES if f[0] == "twips-per-pixel")
 # The button of each digit, and the two boxes above each box below the top row.
 DIGIT_BUTTON = {int(f[2]): f[1] for f in FIGURES if f[0] == "digit"}
 PARENTS = {f[1]: (f[2], f[3]) for f in FIGURES if f[0] == "parents"}
+# Every control's smallest side where the page is laid out for fingers.
+TARGET = next(int(f[2]) for f in FIGURES if f[:2] == ["hands", "minimum-target"])
 WAIT = browsers.WAIT  # seconds; every wait is for an effect, bounded by this
 TIME = re.compile(r"^(\d+)分(\d+)\.(\d)秒$")
 
@@ -434,7 +436,7 @@ class PageTest(unittest.TestCase):
                 controls = self.boxes("#Form1 button")
                 self.assertEqual(len(controls), 12)
                 for name, (left, top, w, h, font) in controls.items():
-                    self.assertTrue(w >= 44 and h >= 44, f"{name} is {w}x{h}")
+                    self.assertTrue(w >= TARGET and h >= TARGET, f"{name} is {w}x{h}")
                     self.assertTrue(left >= 0 and top >= 0 and left + w <= width and top + h <= height, name)
                     if name in DIGIT_BUTTON.values():
                         self.assertGreaterEqual(font, 16, f"the label of {name}")
@@ -462,14 +464,14 @@ class PageTest(unittest.TestCase):
             cell, digit = self.target()
         self.assertRegex(self.wait_for(self.message, "result"), r"^今のタイムは")
         ok = self.boxes("#message-ok")["message-ok"]
-        self.assertTrue(ok[2] >= 44 and ok[3] >= 44, ok)
+        self.assertTrue(ok[2] >= TARGET and ok[3] >= TARGET, ok)
         self.tap("message-ok")
         self.wait_for(self.message_closed, "result closed by a tap")
         self.tap("Command13")
         self.wait_for(lambda: self.shown("Form2"), "help by a tap")
         r = self.boxes("#Form2, #Form2-Command1")
         self.assertTrue(r["Form2"][0] >= 0 and r["Form2"][0] + r["Form2"][2] <= 640 and r["Form2"][1] >= 0, r)
-        self.assertTrue(r["Form2-Command1"][2] >= 44 and r["Form2-Command1"][3] >= 44, r)
+        self.assertTrue(r["Form2-Command1"][2] >= TARGET and r["Form2-Command1"][3] >= TARGET, r)
 
     def test_zoom_enlarges_and_reflows(self):
         """Browser zoom in a 1280x1024 window: 200 % and 400 % are viewports of 640x512 and 320x256."""
