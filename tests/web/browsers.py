@@ -166,9 +166,16 @@ class WebKit(Engine):
         self.start(self.width, self.height)
 
     def start(self, width, height):
+        self.x = XServer(width, height)
+        try:
+            self.start_browser(width, height)
+        except BaseException:
+            self.x.close()
+            raise
+
+    def start_browser(self, width, height):
         from selenium import webdriver
         from selenium.webdriver.webkitgtk.options import Options
-        self.x = XServer(width, height)
         environment = dict(os.environ, DISPLAY=self.x.display, XDG_RUNTIME_DIR=self.x.runtime)
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
@@ -182,14 +189,20 @@ class WebKit(Engine):
                 break
             except OSError:
                 if time.monotonic() > deadline or self.service.poll() is not None:
-                    self.x.close()
+                    self.service.kill()
+                    self.service.wait(WAIT)
                     raise RuntimeError("WebKitWebDriver did not start")
                 time.sleep(0.05)
         options = Options()
         options.binary_location = self.browser
         options.add_argument("--automation")
         options.add_argument("--full-screen")
-        self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}", options=options)
+        try:
+            self.driver = webdriver.Remote(command_executor=f"http://127.0.0.1:{port}", options=options)
+        except BaseException:
+            self.service.terminate()
+            self.service.wait(WAIT)
+            raise
         self.driver.set_page_load_timeout(WAIT)
         self.errors = []
         self.url = None
@@ -297,7 +310,12 @@ class Firefox(Engine):
             raise RuntimeError("Firefox offered no WebDriver BiDi")
         # Firefox writes on: its pipe must not fill.
         threading.Thread(target=lambda: [None for _ in self.process.stderr], daemon=True).start()
-        self.socket = websocket.create_connection(address + "/session", timeout=WAIT, suppress_origin=True)
+        try:
+            self.socket = websocket.create_connection(address + "/session", timeout=WAIT, suppress_origin=True)
+        except BaseException:
+            self.process.kill()
+            self.process.wait(WAIT)
+            raise
         self.last_id = 0
         self.errors = []
         self.send("session.new", {"capabilities": {}})
