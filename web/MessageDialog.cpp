@@ -18,7 +18,7 @@ MessageDialog::MessageDialog(val gameRoot, ScreenReaderSync &reader)
 MessageDialog::~MessageDialog()
 {
     waiting.clear();
-    Close();
+    TakeDown();
 }
 
 void MessageDialog::ReturnFocusTo(val button)
@@ -39,7 +39,7 @@ void MessageDialog::Open(const std::string &message)
 {
     SetText(text, message);
     open = true;
-    SetGameInert(true);
+    SetButtonsInert(game, true);
     SetShown(backdrop, true);
     dialog.call<void>("show");
     ById(layout::page::MessageOk).call<void>("focus");
@@ -50,6 +50,20 @@ void MessageDialog::Open(const std::string &message)
 
 void MessageDialog::Close()
 {
+    if (!open || takeDown.Waiting()) {
+        return;
+    }
+    // The focus goes back to the game a frame before the box leaves the accessibility tree. A
+    // screen reader told of the removal first puts its own focus on the button it last read,
+    // often the one pressed, and then takes the focus landing there for no move, and says nothing.
+    SetButtonsInert(game, false);
+    ReturnFocus();
+    takeDown.Run([this] { TakeDown(); });
+}
+
+void MessageDialog::TakeDown()
+{
+    takeDown.Cancel();
     if (dialog["open"].as<bool>()) {
         dialog.call<void>("close");
     }
@@ -58,16 +72,16 @@ void MessageDialog::Close()
 
 void MessageDialog::Closed()
 {
+    // Also a page that froze, or went into the back-forward cache, before its next frame.
+    takeDown.Flush();
     if (!open || dialog["open"].as<bool>()) {
         return;
     }
     open = false;
     screenReader.Clear();
     SetShown(backdrop, false);
-    SetGameInert(false);
-    if (!returnTo.isNull() && !returnTo["hidden"].as<bool>()) {
-        returnTo.call<void>("focus");
-    }
+    SetButtonsInert(game, false);
+    ReturnFocus();
     if (!waiting.empty()) {
         const std::string next = waiting.front();
         waiting.pop_front();
@@ -90,12 +104,10 @@ void MessageDialog::KeyDown(const val &event)
     }
 }
 
-void MessageDialog::SetGameInert(bool inert)
+void MessageDialog::ReturnFocus()
 {
-    const val buttons = game.call<val>("querySelectorAll", val("button"));
-    const int count = buttons["length"].as<int>();
-    for (int i = 0; i < count; ++i) {
-        buttons[i].set("inert", val(inert));
+    if (!returnTo.isNull() && !returnTo["hidden"].as<bool>()) {
+        returnTo.call<void>("focus");
     }
 }
 

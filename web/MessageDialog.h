@@ -42,12 +42,14 @@ public:
     // The dialog closed; does nothing for a box already taken down. Also called when the page
     // comes back from a freeze or the back-forward cache, for a box that closed meanwhile.
     void Closed();
-    [[nodiscard]] bool IsOpen() const { return open; }
+    // Open, and not on its way down: a press meanwhile waits for the box to go.
+    [[nodiscard]] bool IsOpen() const { return open && !takeDown.Waiting(); }
 
 private:
     void Open(const std::string &text);
     void Close();
-    void SetGameInert(bool inert);
+    void TakeDown();
+    void ReturnFocus();
 
     val game;
     val dialog;
@@ -56,6 +58,7 @@ private:
     val returnTo;
     ScreenReaderSync &screenReader;
     std::deque<std::string> waiting;
+    AfterNextFrame takeDown;
     bool open = false;
 };
 

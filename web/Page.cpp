@@ -43,9 +43,9 @@ Page::Page(std::uint64_t randomStart, Address &pageAddress, std::function<void()
     : Label3(Each<CellCount>([](std::size_t cell) { return ById(layout::CellId(static_cast<int>(cell))); })),
       buttons(Each<layout::Buttons.size()>([](std::size_t button) { return ById(layout::Buttons.at(button).name); })),
       Label2(ById(layout::TimeLabel.name)), screenReader(Label3),
-      message(ById(layout::MainWindow.caption), screenReader), help(buttons.at(layout::HelpButton)),
-      address(pageAddress), endGame(std::move(quit)),
-      session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
+      message(ById(layout::MainWindow.caption), screenReader),
+      help(buttons.at(layout::HelpButton), ById(layout::MainWindow.caption)), address(pageAddress),
+      endGame(std::move(quit)), session(*this, screenReader, randomStart, std::chrono::steady_clock::now)
 {
     screenReader.Clear();
     session.Load();
@@ -135,11 +135,6 @@ void Page::HelpOk()
     help.Hide();
 }
 
-void Page::HelpCancel(const val &event)
-{
-    help.Cancel(event);
-}
-
 void Page::HelpClosed()
 {
     help.Closed();
@@ -161,9 +156,10 @@ void Page::Resumed()
     help.Closed();
 }
 
-void Page::MessageKeyDown(const val &event)
+void Page::DocumentKeyDown(const val &event)
 {
     message.KeyDown(event);
+    help.KeyDown(event);
 }
 
 void Page::Tick()

@@ -40,11 +40,11 @@ public:
     // Firefox clicks a button as Space comes up even when its going down was prevented.
     static void KeyUp(const val &event);
     void HelpOk();
-    void HelpCancel(const val &event);
     void HelpClosed();
     void MessageOk(const val &event);
     void MessageClosed();
-    void MessageKeyDown(const val &event);
+    // Esc closes a message or help wherever the focus is: a click on the backdrop takes it off OK.
+    void DocumentKeyDown(const val &event);
     // The page is shown again after a freeze or from the back-forward cache: a dialog that closed
     // meanwhile, without its close event, is taken down.
     void Resumed();

@@ -162,9 +162,11 @@ void PrintMarkup()
               << "<div id=\"" << page::MessageBackdrop << "\" hidden></div>\n"
               << "<dialog id=\"" << page::Message << "\" aria-labelledby=\"" << page::MessageTitle << "\">\n"
               << Element("div", page::MessageTitle, MessageCaption) << Element("p", page::MessageText, "")
-              << "<form method=\"dialog\">" << Element("button", page::MessageOk, "OK") << "</form>\n</dialog>\n"
+              << "<form method=\"dialog\">" << Element("button", page::MessageOk, "OK")
+              << "</form>\n</dialog>\n"
+              // A screen reader reads the rule as the panel opens, as well as its name.
               << "<dialog id=\"" << HelpWindow.caption << "\" aria-labelledby=\"" << page::HelpId(HelpHeading)
-              << "\">\n"
+              << "\" aria-describedby=\"" << page::HelpId(HelpSentence) << "\">\n"
               << Element("h2", page::HelpId(HelpHeading), HelpHeading.caption, {},
                          Placed(HelpHeading.box, HelpHeading.font))
               << "<img" << Attribute("id", page::HelpId(HelpPicture)) << R"( src="rule.png" loading="lazy")"

@@ -65,13 +65,6 @@ void HelpOk(int /*unused*/, const val & /*event*/)
     }
 }
 
-void HelpCancel(int /*unused*/, const val &event)
-{
-    if (page != nullptr) {
-        page->HelpCancel(event);
-    }
-}
-
 void HelpClosed(int /*unused*/, const val & /*event*/)
 {
     if (page != nullptr) {
@@ -105,10 +98,10 @@ void MessageClosed(int /*unused*/, const val & /*event*/)
     }
 }
 
-void MessageKeyDown(int /*unused*/, const val &event)
+void DocumentKeyDown(int /*unused*/, const val &event)
 {
     if (page != nullptr) {
-        page->MessageKeyDown(event);
+        page->DocumentKeyDown(event);
     }
 }
 
@@ -120,13 +113,12 @@ EMSCRIPTEN_BINDINGS(sumdrop)
     emscripten::function("keyDown", &KeyDown);
     emscripten::function("keyUp", &KeyUp);
     emscripten::function("helpOk", &HelpOk);
-    emscripten::function("helpCancel", &HelpCancel);
     emscripten::function("helpClosed", &HelpClosed);
     emscripten::function("messageOk", &MessageOk);
     emscripten::function("addressChanged", &AddressChanged);
     emscripten::function("resumed", &Resumed);
     emscripten::function("messageClosed", &MessageClosed);
-    emscripten::function("messageKeyDown", &MessageKeyDown);
+    emscripten::function("documentKeyDown", &DocumentKeyDown);
 }
 
 int main()
@@ -142,12 +134,10 @@ int main()
     const val help = web::ById(layout::HelpWindow.caption);
     const val message = web::ById(layout::page::Message);
     web::Listen(web::ById(layout::page::HelpId(layout::HelpOkButton)), "click", "helpOk");
-    web::Listen(help, "cancel", "helpCancel");
     web::Listen(help, "close", "helpClosed");
     web::Listen(web::ById(layout::page::MessageOk), "click", "messageOk");
     web::Listen(message, "close", "messageClosed");
-    // Esc closes a message wherever the focus is: a click on the backdrop takes it off OK.
-    web::Listen(val::global("document"), "keydown", "messageKeyDown");
+    web::Listen(val::global("document"), "keydown", "documentKeyDown");
     // A page the browser froze, or kept in its back-forward cache, comes back through these.
     web::Listen(val::global("window"), "pageshow", "resumed");
     web::Listen(val::global("window"), "hashchange", "addressChanged");

@@ -326,11 +326,12 @@ class PageTest(unittest.TestCase):
             self.wait_for(lambda: self.cell(cell) == str(digit), f"digit in box {cell}")
             cell, digit = self.target()
 
-        # Help is a modal dialog: Tab stays out of the game under it, Esc closes it, and the focus
-        # comes back to Help.
+        # Help opens over an inert game: Tab stays out of the game under it, Esc closes it, and
+        # the focus comes back to Help.
         tab_to("Command13")
         self.keys(SPACE)
-        self.wait_for(lambda: self.shown("Form2"), "help panel")
+        self.wait_for(lambda: self.shown("Form2") and self.script("return document.getElementById('Command3').inert"),
+                      "help panel over an inert game")
         self.assertEqual(focused(), "Form2-Command1")
         for _ in range(3):
             self.keys(TAB)
