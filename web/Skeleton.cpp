@@ -161,8 +161,10 @@ void PrintMarkup()
               << "<div id=\"" << page::Narration << "\" aria-live=\"polite\" class=\"unseen\"></div>\n"
               << "<div id=\"" << page::MessageBackdrop << "\" hidden></div>\n"
               << "<dialog id=\"" << page::Message << "\" aria-labelledby=\"" << page::MessageTitle << "\">\n"
-              << Element("div", page::MessageTitle, MessageCaption) << Element("p", page::MessageText, "")
-              << "<form method=\"dialog\">" << Element("button", page::MessageOk, "OK")
+              << Element("div", page::MessageTitle, MessageCaption)
+              << Element("p", page::MessageText, "")
+              // The form only closes the box; a screen reader need not say the focus left a form.
+              << "<form method=\"dialog\" role=\"none\">" << Element("button", page::MessageOk, "OK")
               << "</form>\n</dialog>\n"
               // A screen reader reads the rule as the panel opens, as well as its name.
               << "<dialog id=\"" << HelpWindow.caption << "\" aria-labelledby=\"" << page::HelpId(HelpHeading)

@@ -538,27 +538,37 @@ class PageTest(unittest.TestCase):
         if self.engine.can_freeze:
             self.engine.freeze(0)
 
+        # A screen reader hears the focus come back only if it comes back before the box goes.
+        def note_focus_at_close(box):
+            self.script(f"const box = document.getElementById('{box}'); window.focusAtClose = null; "
+                        "box.close = () => { window.focusAtClose = document.activeElement.id; "
+                        "HTMLDialogElement.prototype.close.call(box); }")
+
         def refuse_and_close(way):
             wrong = DIGIT_BUTTON[(self.target()[1] + 1) % 10]
             self.click(wrong)
             self.assertEqual(self.message(), "間違いです")
+            note_focus_at_close("message")
             if way == "OK":
                 self.click("message-ok")
             else:
                 self.keys(ENTER if way == "Enter" else ESCAPE)
             self.wait_for(self.message_closed, f"the box closed by {way}")
             self.assertEqual(self.script("return document.activeElement.id"), wrong, f"the focus after {way}")
+            self.assertEqual(self.script("return window.focusAtClose"), wrong, f"the focus as the box went, by {way}")
             self.assertFalse(self.script("return [...document.querySelectorAll('#Form1 button')].some(b => b.inert)"))
 
         def help_and_close(way):
             self.click("Command13")
             self.wait_for(lambda: self.shown("Form2"), "help")
+            note_focus_at_close("Form2")
             if way == "OK":
                 self.click("Form2-Command1")
             else:
                 self.keys(ESCAPE)
             self.wait_for(lambda: not self.shown("Form2"), f"help closed by {way}")
             self.assertEqual(self.script("return document.activeElement.id"), "Command13")
+            self.assertEqual(self.script("return window.focusAtClose"), "Command13", f"the focus as help went, by {way}")
 
         ways = ("Enter", "Esc", "OK") if self.engine.keys_press_buttons else ("Esc", "OK")
         if not self.engine.keys_press_buttons:
