@@ -2,7 +2,8 @@
 """A blind player: plays a whole game with Tab and Space, knowing only what Orca speaks.
 
 Reads Orca's debug log for its SPEECH OUTPUT lines, presses keys through the X server, and
-prints what Orca said. Usage: orca_player.py ORCA-LOG
+prints what Orca said. After Start and after every message it closes, it waits to hear which
+button has the focus. Usage: orca_player.py [--page] ORCA-LOG (--page: the game in Chromium)
 """
 import re
 import subprocess
@@ -11,7 +12,10 @@ import time
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'established")
 TARGET = re.compile(r"次は (\d)段目 (\d)番目、上は (\d) と (\d)")
-log_path = sys.argv[1]
+# The page's buttons carry a description ("0 を入力する"), which Orca speaks with the name.
+BUTTON = re.compile(r"(\S+)(?: を入力する)? push button\.")
+page = sys.argv[1] == "--page"
+log_path = sys.argv[-1]
 heard = []
 
 
@@ -47,18 +51,24 @@ focus = ""
 def track_focus(said):
     global focus
     for line in said:
-        match = re.fullmatch(r"(.+) push button\.", line)
+        match = BUTTON.fullmatch(line)
         if match:
             focus = match.group(1)
 
 
+def is_message(line):
+    # The desktop's box is an alert; the page's box speaks through its live region.
+    return line.startswith("alert") or (page and (line == "間違いです" or line.startswith("今のタイムは")))
+
+
 def main():
-    said = until(lambda s: "スタート push button." in s, 30)
+    # Orca sums a page up as it loads, then reads it from its focus, スタート, by itself.
+    said = until(lambda s: "スタート push button." in s or (page and any(x.startswith("Page has") for x in s)), 30)
     # Orca speaks the focus as the window maps; the window manager hands it the keys a little later.
     said += listen(2.0)
     track_focus(said)
     press("space")
-    said = until(lambda s: any(TARGET.search(line) for line in s))
+    said = until(lambda s: any(TARGET.search(line) for line in s) and any(BUTTON.fullmatch(line) for line in s))
     track_focus(said)
     last = next(line for line in said if TARGET.search(line))
     wrong_done = False
@@ -76,12 +86,12 @@ def main():
             press("Tab")
             track_focus(until(lambda s: any(line.endswith("push button.") for line in s)))
         press("space")
-        said = until(lambda s: any(TARGET.search(line) or line.startswith("alert") for line in s))
+        said = until(lambda s: any(TARGET.search(line) or is_message(line) for line in s))
         said += listen(1.0)
         track_focus(said)
         if any(line.startswith("今のタイムは") for line in said):
             break
-        if any(line.startswith("alert") for line in said):
+        if any(is_message(line) for line in said):
             press("space")  # closes the message box: Orca then reads the focused button again
             track_focus(until(lambda s: any(line.endswith("push button.") for line in s)))
             continue
