@@ -125,7 +125,7 @@ void Page::Command2_Click()
 
 void Page::Command13_Click()
 {
-    // The dialog hides the live region; what it said has been heard.
+    // What the live region said has been heard; read again behind help, it would be out of date.
     screenReader.Clear();
     help.Show();
 }

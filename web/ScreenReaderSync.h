@@ -18,8 +18,8 @@ public:
 
     void SetCellName(int cell, const std::string &name) override;
     void Narrate(const std::string &sentence) override;
-    // Empties the live region, so that a screen reader that finds it again, once a dialog that
-    // hid it has closed, has nothing stale to read.
+    // Empties the live region, so that a screen reader that comes across it later, reading the
+    // page, has nothing stale to read.
     void Clear();
 
 private:

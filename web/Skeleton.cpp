@@ -164,7 +164,7 @@ void PrintMarkup()
               << Element("div", page::MessageTitle, MessageCaption)
               << Element("p", page::MessageText, "")
               // The form only closes the box; a screen reader need not say the focus left a form.
-              << "<form method=\"dialog\" role=\"none\">" << Element("button", page::MessageOk, "OK")
+              << R"(<form method="dialog" role="none">)" << Element("button", page::MessageOk, "OK")
               << "</form>\n</dialog>\n"
               // A screen reader reads the rule as the panel opens, as well as its name.
               << "<dialog id=\"" << HelpWindow.caption << "\" aria-labelledby=\"" << page::HelpId(HelpHeading)
