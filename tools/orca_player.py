@@ -64,6 +64,14 @@ def is_message(line):
 def main():
     # Orca sums a page up as it loads, then reads it from its focus, スタート, by itself.
     said = until(lambda s: "スタート push button." in s or (page and any(x.startswith("Page has") for x in s)), 30)
+    if page:
+        # A player listens to the page to its end before pressing: Space while Orca still reads
+        # moves Orca's focus to where it was reading, and Orca keeps quiet about the focus there.
+        for _ in range(300):
+            with open(log_path, encoding="utf-8", errors="replace") as log:
+                if "Switching active mode from say-all to focus-tracking" in log.read():
+                    break
+            said += listen(0.2)
     # Orca speaks the focus as the window maps; the window manager hands it the keys a little later.
     said += listen(2.0)
     track_focus(said)

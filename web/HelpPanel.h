@@ -4,7 +4,7 @@
 // it is open. It does not touch the game, whose stopwatch goes on behind it.
 #pragma once
 
-#include "Dom.h"
+#include "Overlay.h"
 
 namespace sumdrop::web {
 
@@ -16,9 +16,7 @@ public:
 
     // Opens the panel with the focus on OK; if it is open already, only that.
     void Show();
-    // OK or Esc: gives the focus back at once and takes the panel down after the next frame,
-    // without waiting for the dialog's close event, which a frozen or restored page may never
-    // be sent.
+    // OK: gives the focus back at once and takes the panel down after the next frame.
     void Hide();
     // The dialog closed, or the page came back: finishes what is still to do.
     void Closed();
@@ -26,15 +24,8 @@ public:
     void KeyDown(const val &event);
 
 private:
-    void TakeDown();
-
-    val dialog;
     val ok;
-    val backdrop;
-    val game;
-    val returnTo;
-    AfterNextFrame later;
-    bool shown = false;
+    Overlay overlay;
 };
 
 } // namespace sumdrop::web

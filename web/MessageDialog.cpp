@@ -10,25 +10,25 @@
 namespace sumdrop::web {
 
 MessageDialog::MessageDialog(val gameRoot, ScreenReaderSync &reader)
-    : game(std::move(gameRoot)), dialog(ById(layout::page::Message)), text(ById(layout::page::MessageText)),
-      backdrop(ById(layout::page::MessageBackdrop)), returnTo(val::null()), screenReader(reader)
+    : text(ById(layout::page::MessageText)), ok(ById(layout::page::MessageOk)), screenReader(reader),
+      overlay(ById(layout::page::Message), std::move(gameRoot), [this] { CameDown(); })
 {
 }
 
 MessageDialog::~MessageDialog()
 {
     waiting.clear();
-    TakeDown();
+    overlay.TakeDown();
 }
 
 void MessageDialog::ReturnFocusTo(val button)
 {
-    returnTo = std::move(button);
+    overlay.ReturnFocusTo(std::move(button));
 }
 
 void MessageDialog::Show(std::string_view message)
 {
-    if (open) {
+    if (overlay.Shown()) {
         waiting.emplace_back(message);
         return;
     }
@@ -38,50 +38,15 @@ void MessageDialog::Show(std::string_view message)
 void MessageDialog::Open(const std::string &message)
 {
     SetText(text, message);
-    open = true;
-    SetButtonsInert(game, true);
-    SetShown(backdrop, true);
-    dialog.call<void>("show");
-    ById(layout::page::MessageOk).call<void>("focus");
-    // Spoken whatever the screen reader makes of the focus moving to OK: the button the player
-    // pressed has left its view.
+    // The game can go inert at once: the message is spoken through the live region, whatever the
+    // screen reader makes of the focus moving to OK from the button pressed.
+    overlay.Show(ok, true);
     screenReader.Narrate(message);
 }
 
-void MessageDialog::Close()
+void MessageDialog::CameDown()
 {
-    if (!open || takeDown.Waiting()) {
-        return;
-    }
-    // The focus goes back to the game a frame before the box leaves the accessibility tree. A
-    // screen reader told of the removal first puts its own focus on the button it last read,
-    // often the one pressed, and then takes the focus landing there for no move, and says nothing.
-    SetButtonsInert(game, false);
-    ReturnFocus();
-    takeDown.Run([this] { TakeDown(); });
-}
-
-void MessageDialog::TakeDown()
-{
-    takeDown.Cancel();
-    if (dialog["open"].as<bool>()) {
-        dialog.call<void>("close");
-    }
-    Closed();
-}
-
-void MessageDialog::Closed()
-{
-    // Also a page that froze, or went into the back-forward cache, before its next frame.
-    takeDown.Flush();
-    if (!open || dialog["open"].as<bool>()) {
-        return;
-    }
-    open = false;
     screenReader.Clear();
-    SetShown(backdrop, false);
-    SetButtonsInert(game, false);
-    ReturnFocus();
     if (!waiting.empty()) {
         const std::string next = waiting.front();
         waiting.pop_front();
@@ -93,22 +58,17 @@ void MessageDialog::Ok(const val &event)
 {
     // The form would close the dialog after this handler, and with it a box opened meanwhile.
     event.call<void>("preventDefault");
-    Close();
+    overlay.Hide();
 }
 
 void MessageDialog::KeyDown(const val &event)
 {
-    if (open && event["key"].as<std::string>() == "Escape") {
-        event.call<void>("preventDefault");
-        Close();
-    }
+    overlay.KeyDown(event);
 }
 
-void MessageDialog::ReturnFocus()
+void MessageDialog::Closed()
 {
-    if (!returnTo.isNull() && !returnTo["hidden"].as<bool>()) {
-        returnTo.call<void>("focus");
-    }
+    overlay.Closed();
 }
 
 } // namespace sumdrop::web

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // MessageDialog: the game's message box on the page, a <dialog> titled Sumdrop with the text and
-// OK, over a backdrop that takes every click. OK, Enter and Esc close it, and the box is taken
-// down at once, in their own handlers: a page the browser froze or restored from its
-// back-forward cache may never be sent the dialog's close event. Behind it the game's
-// buttons are inert, but its timers keep running, as behind the desktop's box (alert() would
-// stop them), and the boxes stay readable. The dialog is not modal in the browser's sense, since
-// that would hide the live region through which a screen reader hears the message.
+// OK, over a backdrop that takes every click. OK, Enter and Esc close it, in their own handlers:
+// a page the browser froze or restored from its back-forward cache may never be sent the
+// dialog's close event. Behind it the game's buttons are inert, but its timers keep running, as
+// behind the desktop's box (alert() would stop them), and the boxes stay readable. The dialog is
+// not modal in the browser's sense, since that would hide the live region through which a screen
+// reader hears the message.
 #pragma once
 
-#include "Dom.h"
+#include "Overlay.h"
 
 #include <deque>
 #include <string>
@@ -43,23 +43,17 @@ public:
     // comes back from a freeze or the back-forward cache, for a box that closed meanwhile.
     void Closed();
     // Open, and not on its way down: a press meanwhile waits for the box to go.
-    [[nodiscard]] bool IsOpen() const { return open && !takeDown.Waiting(); }
+    [[nodiscard]] bool IsOpen() const { return overlay.Shown() && !overlay.Leaving(); }
 
 private:
     void Open(const std::string &text);
-    void Close();
-    void TakeDown();
-    void ReturnFocus();
+    void CameDown();
 
-    val game;
-    val dialog;
     val text;
-    val backdrop;
-    val returnTo;
+    val ok;
     ScreenReaderSync &screenReader;
     std::deque<std::string> waiting;
-    AfterNextFrame takeDown;
-    bool open = false;
+    Overlay overlay;
 };
 
 } // namespace sumdrop::web
